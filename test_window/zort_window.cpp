@@ -1,0 +1,371 @@
+#include "zort_window.h"
+
+#include "colour_button.h"
+#include "common/twips.h"
+#include "picture_box.h"
+#include "picture_window.h"
+#include "settings/cwiat_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace {
+
+// Laid-out client area, twips.
+constexpr int kClientWidth = 11865;
+constexpr int kClientHeight = 7005;
+
+QColor fromColourValue(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+void describe(QWidget *widget, const QString &objectName, const QString &accessibleName,
+              const QString &tooltip)
+{
+    widget->setObjectName(objectName);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    if (!tooltip.isEmpty()) {
+        widget->setToolTip(tooltip);
+        widget->setAccessibleDescription(tooltip);
+    }
+}
+
+void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(role, colour);
+    widget->setPalette(pal);
+}
+
+// The output box shows lines separated by CR LF; a text document would take each sign for a
+// line break of its own.
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+} // namespace
+
+ZortWindow::ZortWindow(const Content &content, QWidget *parent)
+    : QMainWindow(parent), m_zort(content)
+{
+    setObjectName(QStringLiteral("ZORT"));
+    buildControls();
+    connectCore();
+    m_zort.Form_Load();
+}
+
+ZortWindow::~ZortWindow() = default;
+
+void ZortWindow::buildControls()
+{
+    auto *izhod = menuBar()->addAction(QStringLiteral("Exit"));
+    izhod->setObjectName(QStringLiteral("Izhod"));
+    connect(izhod, &QAction::triggered, this, &ZortWindow::Izhod_Click);
+    auto *cwqt = menuBar()->addAction(QStringLiteral("Color"));
+    cwqt->setObjectName(QStringLiteral("Cwqt"));
+    connect(cwqt, &QAction::triggered, this, &ZortWindow::Cwqt_Click);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    client->setAutoFillBackground(true);
+    setRole(client, QPalette::Window, QColor(0, 128, 0));
+    client->setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    setCentralWidget(client);
+
+    const QString choose = QStringLiteral("Посочете елемента в релацията");
+    const std::array<QString, Zort::kVisibleLists> listNames{
+        QStringLiteral("Латински изрази"), QStringLiteral("Значения"), QStringLiteral("Въведени двойки")};
+    const std::array<QString, Zort::kVisibleLists> listTips{
+        choose, choose, QStringLiteral("Набор от вече въведени отговори")};
+    const std::array<QRect, Zort::kVisibleLists> listRects{
+        twipsRect(120, 480, 3135, 2055), twipsRect(3360, 480, 7575, 2055), twipsRect(840, 2640, 9375, 1485)};
+    for (int i = 0; i < Zort::kVisibleLists; ++i) {
+        auto *list = new QListWidget(client);
+        describe(list, QStringLiteral("Slowo_%1").arg(i), listNames[i], listTips[i]);
+        list->setGeometry(listRects[i]);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, i] { learnerSelected(i); });
+        m_slowo[i] = list;
+    }
+
+    struct ButtonLayout { const char16_t *caption; QColor face; QRect rect; const char16_t *tip; };
+    const std::array<ButtonLayout, Zort::kButtons> buttons{{
+        {u"Избрах", QColor(255, 128, 0), twipsRect(1200, 4200, 1215, 375), u"Натиснете бутон за избор"},
+        {u"Върни", QColor(255, 255, 128), twipsRect(4680, 4200, 1215, 375),
+         u"Изтрива / възстановява направения избор"},
+        {u"Оцени", QColor(192, 192, 255), twipsRect(8400, 4200, 1215, 375),
+         u"Преустановява теста и формира оценка"},
+        {u"Обясни", QColor(0, 192, 0), twipsRect(9720, 50, 1215, 375), u"Дава обяснения"},
+    }};
+    for (int i = 0; i < Zort::kButtons; ++i) {
+        auto *button = new ColourButton(QString::fromUtf16(buttons[i].caption), buttons[i].face, client);
+        describe(button, QStringLiteral("Uprawl_%1").arg(i), QString(), QString::fromUtf16(buttons[i].tip));
+        button->setGeometry(buttons[i].rect);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        connect(button, &QPushButton::clicked, this, [this, i] { m_zort.pressButton(qint16(i)); });
+        m_uprawl[i] = button;
+    }
+
+    m_ndapis = new QLabel(client);
+    describe(m_ndapis, QStringLiteral("Ndapis"), QString(), QStringLiteral("Извежда резултатите в края на теста"));
+    m_ndapis->setGeometry(twipsRect(4440, 0, 1455, 375));
+    m_ndapis->setAlignment(Qt::AlignCenter);
+    m_ndapis->setAutoFillBackground(true);
+    setRole(m_ndapis, QPalette::Window, QColor(255, 192, 128));
+
+    m_output = new QPlainTextEdit(client);
+    describe(m_output, QStringLiteral("Prowerka_0"), QStringLiteral("Указания и обяснения"), QString());
+    m_output->setGeometry(twipsRect(1800, 4680, 9135, 2055));
+    m_output->setReadOnly(true);
+    m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setRole(m_output, QPalette::Base, QColor(224, 224, 224));
+
+    m_verdict = new QLineEdit(client);
+    describe(m_verdict, QStringLiteral("Prowerka_1"), QStringLiteral("Оценка на двойката"),
+             QStringLiteral("зелено - Вярно; червено - Грешно"));
+    m_verdict->setGeometry(twipsRect(10440, 3120, 495, 495));
+    m_verdict->setReadOnly(true);
+    m_verdict->setAlignment(Qt::AlignCenter);
+    m_verdict->setTextMargins(0, 0, 0, 0);
+    m_verdict->hide();
+
+    for (int i = 0; i < 2; ++i) {
+        auto *box = new PictureBox(client);
+        describe(box, QStringLiteral("Grafika_%1").arg(i), i == 0 ? QStringLiteral("Картина") : QString(), QString());
+        box->setGeometry(twipsRect(120, i == 0 ? 4680 : 5760, 1575, 1335));
+        m_grafika[i] = box;
+    }
+    m_grafika[1]->hide(); // holds the blank picture
+    connect(m_grafika[0], &PictureBox::clicked, &m_zort, &Zort::Grafika_Click);
+
+    // Keyboard focus in the laid-out tab order.
+    const QList<QWidget *> order{m_slowo[0], m_slowo[1], m_slowo[2], m_uprawl[0], m_uprawl[1],
+                                 m_uprawl[2], m_verdict, m_output, m_uprawl[3], m_grafika[0]};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_slowo[0]->setFocus();
+}
+
+void ZortWindow::connectCore()
+{
+    connect(&m_zort, &Zort::listReset, this, &ZortWindow::resetList);
+    connect(&m_zort, &Zort::rowInserted, this, &ZortWindow::insertRow);
+    connect(&m_zort, &Zort::rowRemoved, this, &ZortWindow::removeRow);
+    connect(&m_zort, &Zort::selectionChanged, this, [this](int list, int) { showSelection(list); });
+    connect(&m_zort, &Zort::captionChanged, this, &ZortWindow::showCaptionAndGeometry);
+    connect(&m_zort, &Zort::outputChanged, this, &ZortWindow::showOutput);
+    connect(&m_zort, &Zort::counterChanged, this, &ZortWindow::showCounter);
+    connect(&m_zort, &Zort::verdictChanged, this, &ZortWindow::showVerdict);
+    connect(&m_zort, &Zort::buttonsChanged, this, &ZortWindow::showButtons);
+    connect(&m_zort, &Zort::thumbnailChanged, this, &ZortWindow::showThumbnail);
+    connect(&m_zort, &Zort::pictureWindowChanged, this, &ZortWindow::showPictureWindow);
+    showCounter();
+    showButtons();
+    showVerdict();
+}
+
+// --- Menu ----------------------------------------------------------------------------------------
+
+void ZortWindow::Izhod_Click()
+{
+    QApplication::quit();
+}
+
+void ZortWindow::Cwqt_Click()
+{
+    if (!m_cwiat) {
+        m_cwiat = new CwiatWindow(m_cweta, this);
+        connect(m_cwiat, &CwiatWindow::applied, this, &ZortWindow::applyAppearance);
+    }
+    m_cwiat->openOrRaise();
+}
+
+void ZortWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program as "Exit" does, whatever else is open.
+    event->accept();
+    QApplication::quit();
+}
+
+// --- Lists ---------------------------------------------------------------------------------------
+
+void ZortWindow::learnerSelected(int list)
+{
+    if (m_mirroring)
+        return;
+    const QModelIndexList rows = m_slowo[list]->selectionModel()->selectedRows();
+    m_zort.selectSlowo(list, rows.isEmpty() ? -1 : rows.first().row());
+    showSelection(list);
+}
+
+void ZortWindow::resetList(int list)
+{
+    const QSignalBlocker guard(m_slowo[list]);
+    m_slowo[list]->clear();
+    m_slowo[list]->addItems(m_zort.slowo(list).items());
+    showSelection(list);
+}
+
+void ZortWindow::insertRow(int list, int row)
+{
+    const QSignalBlocker guard(m_slowo[list]);
+    m_slowo[list]->insertItem(row, m_zort.slowo(list).at(row));
+    showSelection(list);
+}
+
+void ZortWindow::removeRow(int list, int row)
+{
+    {
+        const QSignalBlocker guard(m_slowo[list]);
+        delete m_slowo[list]->takeItem(row);
+    }
+    // The widget moves its current row by itself; the test's own selection is what shows.
+    showSelection(list);
+}
+
+void ZortWindow::showSelection(int list)
+{
+    QListWidget *widget = m_slowo[list];
+    const qsizetype row = m_zort.slowo(list).selected();
+    const QModelIndexList shown = widget->selectionModel()->selectedRows();
+    const int shownRow = shown.isEmpty() ? -1 : shown.first().row();
+    if (shownRow == row && (row < 0 || widget->currentRow() == row))
+        return;
+    const bool wasMirroring = std::exchange(m_mirroring, true);
+    if (row < 0) {
+        widget->selectionModel()->clearSelection();
+    } else {
+        widget->setCurrentRow(int(row), QItemSelectionModel::ClearAndSelect);
+        widget->scrollToItem(widget->item(int(row)));
+    }
+    m_mirroring = wasMirroring;
+}
+
+// --- Labels, boxes and buttons -------------------------------------------------------------------
+
+void ZortWindow::showCaptionAndGeometry()
+{
+    setWindowTitle(m_zort.caption());
+    // Geometry from the content; a missing or non-positive width keeps the laid-out place.
+    for (int i = 0; i < 2; ++i) {
+        if (m_zort.listWidth(i) <= 0)
+            continue;
+        const QRect r = m_slowo[i]->geometry();
+        m_slowo[i]->setGeometry(twips(qMax(0, m_zort.listLeft(i))), r.top(), twips(m_zort.listWidth(i)), r.height());
+    }
+    m_outerWidthPx = m_zort.outerWidth() > 0 ? twips(m_zort.outerWidth()) : twips(kClientWidth);
+    fitOuterWidth();
+}
+
+void ZortWindow::fitOuterWidth()
+{
+    const int frame = frameGeometry().width() - geometry().width();
+    centralWidget()->setFixedWidth(qMax(1, m_outerWidthPx - frame));
+    setFixedSize(centralWidget()->width(), twips(kClientHeight) + menuBar()->sizeHint().height());
+}
+
+void ZortWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The window manager's frame is known only after the window is framed.
+    QTimer::singleShot(0, this, [this] {
+        if (frameGeometry().width() != m_outerWidthPx)
+            fitOuterWidth();
+    });
+}
+
+void ZortWindow::showOutput()
+{
+    m_output->setPlainText(displayText(m_zort.output()));
+}
+
+void ZortWindow::showCounter()
+{
+    m_ndapis->setText(m_zort.counter());
+}
+
+void ZortWindow::showVerdict()
+{
+    m_verdict->setText(m_zort.verdictText());
+    setRole(m_verdict, QPalette::Base, fromColourValue(m_zort.verdictColour()));
+    m_verdict->setVisible(m_zort.verdictVisible());
+}
+
+void ZortWindow::showButtons()
+{
+    for (int i = 0; i < Zort::kButtons; ++i)
+        m_uprawl[i]->setEnabled(m_zort.isEnabled(i));
+}
+
+// --- Pictures ------------------------------------------------------------------------------------
+
+QPixmap ZortWindow::picture(int contentNumber)
+{
+    auto it = m_pictures.constFind(contentNumber);
+    if (it == m_pictures.constEnd()) {
+        const QString path = m_zort.content().pictureOf(contentNumber);
+        it = m_pictures.insert(contentNumber, path.isEmpty() ? QPixmap() : QPixmap(path));
+    }
+    return *it;
+}
+
+void ZortWindow::showThumbnail()
+{
+    const int k = m_zort.thumbnail();
+    m_grafika[0]->setPicture(k != 0 ? picture(k) : m_grafika[1]->picture());
+}
+
+void ZortWindow::showPictureWindow()
+{
+    if (!m_zort.pictureWindowVisible()) {
+        if (m_graphika)
+            m_graphika->hide();
+        return;
+    }
+    if (!m_graphika) {
+        m_graphika = new PictureWindow(this);
+        connect(m_graphika, &PictureWindow::closedByUser, &m_zort, &Zort::closePictureWindow);
+    }
+    m_graphika->showPicture(picture(m_zort.pictureWindowItem()));
+}
+
+// --- Appearance ----------------------------------------------------------------------------------
+
+void ZortWindow::applyAppearance(const Appearance &appearance)
+{
+    setRole(centralWidget(), QPalette::Window, fromColourValue(appearance.formBackground));
+    const QColor background = fromColourValue(appearance.textBackground);
+    const QColor text = fromColourValue(appearance.textColour);
+    const QFont font(appearance.fontFace, appearance.fontSize > 0 ? appearance.fontSize : 12);
+    for (QWidget *box : {static_cast<QWidget *>(m_slowo[0]), static_cast<QWidget *>(m_slowo[1]),
+                         static_cast<QWidget *>(m_slowo[2]), static_cast<QWidget *>(m_output)}) {
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::Base, background);
+        pal.setColor(QPalette::Text, text);
+        box->setPalette(pal);
+        box->setFont(font);
+    }
+    QPalette label = m_ndapis->palette();
+    label.setColor(QPalette::Window, background);
+    label.setColor(QPalette::WindowText, text);
+    m_ndapis->setPalette(label);
+}
