@@ -5,6 +5,7 @@
 #include "picture_box.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 PictureWindow::PictureWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -36,13 +37,28 @@ void PictureWindow::showPicture(const QPixmap &picture)
     m_box->setGeometry(QRect(QPoint(0, 0), box));
     m_box->setPicture(picture);
 
-    const QSize outer = box + QSize(twips(100), twips(250));
-    // The frame is known only once the window manager has framed the window; until then the
-    // whole outer size goes to the client area.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(outer - frame);
+    m_outer = box + QSize(twips(100), twips(250));
+    fitOuterSize();
     show();
     raise();
+    fitOuterSize(); // the platform may have framed it now
+}
+
+void PictureWindow::fitOuterSize()
+{
+    // The frame is known only once the window is framed; until then the whole outer size goes to
+    // the client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(m_outer - frame);
+}
+
+void PictureWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (frameGeometry().size() != m_outer)
+            fitOuterSize();
+    });
 }
 
 void PictureWindow::closeEvent(QCloseEvent *event)

@@ -25,7 +25,11 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void fitOuterSize();
+
     PictureBox *m_box;
+    QSize m_outer;
 };

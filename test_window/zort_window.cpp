@@ -306,7 +306,13 @@ void ZortWindow::showCounter()
 void ZortWindow::showVerdict()
 {
     m_verdict->setText(m_zort.verdictText());
-    setRole(m_verdict, QPalette::Base, fromColourValue(m_zort.verdictColour()));
+    // The square is its colour alone, even while it has the focus and its text is selected.
+    const QColor colour = fromColourValue(m_zort.verdictColour());
+    QPalette pal = m_verdict->palette();
+    pal.setColor(QPalette::Base, colour);
+    pal.setColor(QPalette::Highlight, colour);
+    pal.setColor(QPalette::HighlightedText, pal.color(QPalette::Text));
+    m_verdict->setPalette(pal);
     m_verdict->setVisible(m_zort.verdictVisible());
 }
 

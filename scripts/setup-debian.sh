@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the quiz needs to build and to run its tests, when they are missing.
+# Further package names given as arguments are installed the same way.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++          # build tools
+    qt6-base-dev                   # Qt 6 Widgets, QtCore, QtGui and Qt Test
+    fonts-liberation               # "Times New Roman" resolves to Liberation Serif, with Cyrillic glyphs
+    xvfb xauth                     # a virtual display for the screenshot of the run command
+    "$@"                           # whatever the caller needs besides
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

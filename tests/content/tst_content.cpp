@@ -1,0 +1,96 @@
+#include "content/content.h"
+
+#include <QSet>
+#include <QTest>
+
+class TestContent : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pairsByContentNumber_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("meaning");
+        QTest::newRow("1") << 1 << u"habeas corpus"_qs << u"да имаш тялото си"_qs;
+        QTest::newRow("2") << 2 << u"lege artis"_qs << u"според закона на изкуството (съвършено)"_qs;
+        QTest::newRow("4, Cyrillic second word") << 4 << u"lapsus \u043c\u0435\u043c\u043e\u0440\u0438\u0430\u0435"_qs
+                                                 << u"грешка на паметта"_qs;
+        QTest::newRow("12") << 12 << u"mea culpa"_qs << u"вината е моя"_qs;
+        QTest::newRow("20") << 20 << u"qualis artifex pereo"_qs << u"какъв артист загивам - Нерон"_qs;
+        QTest::newRow("25") << 25 << u"scripta manent, verba volant"_qs << u"думите отлитат, написаното остава"_qs;
+        QTest::newRow("27") << 27 << u"gloria victis"_qs << u"слава на победените"_qs;
+    }
+    void pairsByContentNumber()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, expression);
+        QFETCH(QString, meaning);
+        const Content &c = builtInContent();
+        QCOMPARE(c.expressions.at(number - 1), expression);
+        QCOMPARE(c.meanings.at(number - 1), meaning);
+    }
+
+    void everyTextOccursOnce()
+    {
+        const Content &c = builtInContent();
+        QCOMPARE(c.expressions.size(), 27);
+        QCOMPARE(c.meanings.size(), 27);
+        QCOMPARE(QSet<QString>(c.expressions.cbegin(), c.expressions.cend()).size(), 27);
+        QCOMPARE(QSet<QString>(c.meanings.cbegin(), c.meanings.cend()).size(), 27);
+    }
+
+    void layoutRecord()
+    {
+        const QStringList &layout = builtInContent().layout;
+        QCOMPARE(layout.size(), 6);
+        QVERIFY(layout.at(0).endsWith(u" ZORT  по VUD - латински изрази"_qs));
+        QVERIFY(!layout.at(0).startsWith(u' '));
+        QCOMPARE(layout.mid(1), (QStringList{u"11250"_qs, u"120"_qs, u"3135"_qs, u"3360"_qs, u"7575"_qs}));
+    }
+
+    void explanationTables()
+    {
+        const Content &c = builtInContent();
+        QCOMPARE(c.flags.size(), 42);
+        QCOMPARE(c.flags.at(0), u"Ima li obqsneniq"_qs);
+        QCOMPARE(c.flags.mid(1), QStringList(41, u"0"_qs));
+        QCOMPARE(c.lines.size(), 30);
+        for (int k = 1; k <= 30; ++k) {
+            const QStringList lines = c.linesOf(k);
+            QCOMPARE(lines.size(), 20);
+            QCOMPARE(lines.at(0), u"Otgowor %1"_qs.arg(k));
+            QCOMPARE(lines.at(19), k == 6 ? u"5"_qs : QString::number(k));
+            QCOMPARE(lines.mid(1, 18), QStringList(18, QString::number(k)));
+        }
+        QVERIFY(c.linesOf(0).isEmpty());
+        QVERIFY(c.linesOf(31).isEmpty());
+    }
+
+    void instructionText()
+    {
+        const QString &text = builtInContent().instructions;
+        QVERIFY(text.endsWith(u"\r\n"_qs));
+        const QStringList lines = text.chopped(2).split(u"\r\n"_qs);
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines.at(0), u"Това е релационен тест."_qs);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(lines.at(i).endsWith(u' '), i == 1 || i == 3 || i == 5);
+        QCOMPARE(text.count(u'\n'), text.count(u'\r'));
+        QCOMPARE(lines.at(6), u"брой верни комбинации. Липсата на комбинация се отчита като грешен отговор"_qs);
+    }
+
+    void noPictures()
+    {
+        const Content &c = builtInContent();
+        QCOMPARE(c.pictureFlags.size(), 31);
+        QCOMPARE(c.pictureFlags.at(0), u"Utochnenie dali ima grafika - 30 br"_qs);
+        QCOMPARE(c.pictureFlags.mid(1), QStringList(30, u"0"_qs));
+        for (int k = 0; k <= 31; ++k)
+            QVERIFY(c.pictureOf(k).isEmpty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestContent)
+#include "tst_content.moc"

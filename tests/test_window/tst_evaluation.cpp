@@ -1,0 +1,234 @@
+#include "test_support.h"
+
+#include <QTest>
+
+class TestEvaluation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Correct pairs over the number of correct pairs of the test, ties to the even whole number.
+    void score_data()
+    {
+        QTest::addColumn<int>("expressions");
+        QTest::addColumn<int>("meanings");
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("27: 1 correct") << 27 << 27 << 1 << 0 << u"Верни: 4%"_qs;
+        QTest::newRow("27: 2 correct") << 27 << 27 << 2 << 0 << u"Верни: 7%"_qs;
+        QTest::newRow("27: 13 correct, nothing else") << 27 << 27 << 13 << 0 << u"Верни: 48%"_qs;
+        QTest::newRow("27: 14 correct") << 27 << 27 << 14 << 0 << u"Верни: 52%"_qs;
+        QTest::newRow("27: 26 correct") << 27 << 27 << 26 << 0 << u"Верни: 96%"_qs;
+        QTest::newRow("27: all correct") << 27 << 27 << 27 << 0 << u"Верни: 100%"_qs;
+        QTest::newRow("27: all wrong") << 27 << 27 << 0 << 27 << u"Верни: 0%"_qs;
+        QTest::newRow("27: wrong pairs take nothing away") << 27 << 27 << 13 << 10 << u"Верни: 48%"_qs;
+        QTest::newRow("8: 12.5 to 12") << 8 << 8 << 1 << 0 << u"Верни: 12%"_qs;
+        QTest::newRow("8: 37.5 to 38") << 8 << 8 << 3 << 0 << u"Верни: 38%"_qs;
+        QTest::newRow("8: 62.5 to 62") << 8 << 8 << 5 << 0 << u"Верни: 62%"_qs;
+        QTest::newRow("8: 87.5 to 88") << 8 << 8 << 7 << 0 << u"Верни: 88%"_qs;
+        QTest::newRow("3 with 5: all three") << 3 << 5 << 3 << 0 << u"Верни: 100%"_qs;
+        QTest::newRow("5 with 3: one") << 5 << 3 << 1 << 2 << u"Верни: 33%"_qs;
+    }
+    void score()
+    {
+        QFETCH(int, expressions);
+        QFETCH(int, meanings);
+        QFETCH(int, correct);
+        QFETCH(int, wrong);
+        QFETCH(QString, caption);
+        Zort zort(makeContent(expressions, meanings));
+        zort.Form_Load();
+        for (int k = 1; k <= correct; ++k)
+            enterPair(zort, k, k);
+        // Wrong pairs: expression k with the meaning of the next wrong one, around a cycle.
+        for (int i = 0; i < wrong; ++i) {
+            const int k = correct + 1 + i;
+            const int m = correct + 1 + (i + 1) % wrong;
+            enterPair(zort, k, m <= meanings ? m : meanings);
+        }
+        zort.Uprawl_Click(Zort::Oceni);
+        QCOMPARE(zort.counter(), caption);
+        QCOMPARE(int(zort.brojWerni()), correct);
+        QVERIFY(zort.verdictVisible());
+        QCOMPARE(zort.slowo(2).selected(), qsizetype(0));
+        QCOMPARE(zort.verdictText(), correct > 0 ? u"ДА"_qs : u"НЕ"_qs);
+    }
+
+    void threeWithFiveJudgesByContentNumber()
+    {
+        Zort zort(makeContent(3, 5));
+        zort.Form_Load();
+        enterPair(zort, 1, 4);
+        enterPair(zort, 2, 2);
+        zort.Uprawl_Click(Zort::Oceni);
+        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.verdictColour(), Zort::kRed);
+        zort.selectSlowo(2, 1);
+        QCOMPARE(zort.verdictText(), u"ДА"_qs);
+        QCOMPARE(zort.verdictColour(), Zort::kGreen);
+        QCOMPARE(zort.counter(), u"Верни: 33%"_qs);
+    }
+
+    void reviewPhaseButtonsAndVerdicts()
+    {
+        Zort zort(builtInContent());
+        zort.Form_Load();
+        enterPair(zort, 1, 1);
+        enterPair(zort, 2, 3);
+        QVERIFY(zort.pressButton(Zort::Oceni) == false); // disabled: no click reaches it
+        zort.Uprawl_Click(Zort::Oceni);                  // the dispatcher itself evaluates
+        QVERIFY(zort.evaluated());
+        QVERIFY(!zort.isEnabled(Zort::Izbrah));
+        QVERIFY(!zort.isEnabled(Zort::Wyrni));
+        QVERIFY(!zort.isEnabled(Zort::Oceni));
+        QVERIFY(zort.isEnabled(Zort::Obqsni));
+        QCOMPARE(zort.verdictText(), u"ДА"_qs);
+        zort.selectSlowo(2, 1);
+        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.output(), QString());
+        QVERIFY(!zort.pressButton(Zort::Izbrah));
+        QVERIFY(!zort.pressButton(Zort::Wyrni));
+        QCOMPARE(zort.slowo(2).count(), qsizetype(2));
+    }
+
+    void evaluateWithNothingEntered()
+    {
+        Zort zort(builtInContent());
+        zort.Form_Load();
+        zort.Uprawl_Click(Zort::Oceni);
+        QVERIFY(!zort.evaluated());
+        QCOMPARE(zort.counter(), u"Оставащи:"_qs);
+        QVERIFY(zort.isEnabled(Zort::Izbrah));
+        QVERIFY(!zort.verdictVisible());
+    }
+
+    // "Върни" enables "Оцени" (21 >= 18) before taking a pair back; 20 pairs are then evaluated.
+    void evaluatesTwentyAfterTakeBack()
+    {
+        Zort zort(builtInContent());
+        zort.Form_Load();
+        for (int k = 1; k <= 21; ++k)
+            enterPair(zort, k, k);
+        zort.selectSlowo(2, 20);
+        QVERIFY(zort.pressButton(Zort::Wyrni));
+        QVERIFY(zort.isEnabled(Zort::Oceni));
+        QCOMPARE(zort.slowo(2).count(), qsizetype(20));
+        QVERIFY(zort.pressButton(Zort::Oceni));
+        QCOMPARE(zort.counter(), u"Верни: 74%"_qs);
+    }
+
+    void explanationBeforeEvaluation()
+    {
+        Zort zort(builtInContent());
+        zort.Form_Load();
+        zort.selectSlowo(0, rowOf(zort, 0, u"habeas corpus"_qs));
+        zort.selectSlowo(1, rowOf(zort, 1, u"така е"_qs));
+        QVERIFY(zort.pressButton(Zort::Obqsni));
+        QCOMPARE(zort.output(), u"\r\n\"habeas corpus\" е във връзка с \"да имаш тялото си\""_qs);
+        QCOMPARE(zort.slowo(2).items(), QStringList{u"habeas corpus така е"_qs});
+        QCOMPARE(zort.counter(), u"Остават: 26"_qs);
+        QVERIFY(!zort.isEnabled(Zort::Obqsni));
+        QCOMPARE(zort.tekushtNomer(), qint16(1)); // left as it was set by the selection
+    }
+
+    void explanationNeedsBothSides()
+    {
+        Zort zort(builtInContent());
+        zort.Form_Load();
+        zort.selectSlowo(1, -1);
+        zort.Uprawl_Click(Zort::Obqsni);
+        QVERIFY(zort.isEnabled(Zort::Obqsni));
+        QVERIFY(zort.slowo(2).isEmpty());
+        QCOMPARE(zort.output(), builtInContent().instructions);
+    }
+
+    // After the rule re-enables "Оцени", the explanation disables it again: one evaluation per run.
+    void explanationAfterEvaluation()
+    {
+        Zort zort(builtInContent());
+        zort.Form_Load();
+        for (int k = 1; k <= 22; ++k)
+            enterPair(zort, k, k == 5 ? 6 : (k == 6 ? 5 : k));
+        QVERIFY(zort.pressButton(Zort::Oceni));
+        zort.selectSlowo(2, 4); // "ex nihilo nihil на болното място": wrong
+        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QVERIFY(zort.pressButton(Zort::Obqsni));
+        QCOMPARE(zort.output(), u"\r\n\"ex nihilo nihil\" е във връзка с \"от нищо нищо не произлиза\""_qs);
+        QVERIFY(!zort.isEnabled(Zort::Oceni));
+        QVERIFY(zort.isEnabled(Zort::Obqsni));
+        QVERIFY(zort.pressButton(Zort::Obqsni));
+        QVERIFY(!zort.isEnabled(Zort::Oceni));
+        zort.selectSlowo(2, 0);
+        QCOMPARE(zort.output(), QString());
+        QCOMPARE(zort.counter(), u"Верни: 74%"_qs);
+    }
+
+    void explanationLines_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("flag 1 with two lines") << u"1"_qs << QStringList{u"A"_qs, u"B"_qs} << u"\r\nA\r\nB"_qs;
+        QTest::newRow("flag 0") << u"0"_qs << QStringList{u"A"_qs} << QString();
+        QTest::newRow("empty flag") << QString() << QStringList{u"A"_qs} << QString();
+        QTest::newRow("non-numeric flag") << u"да"_qs << QStringList{u"A"_qs} << QString();
+        QTest::newRow("negative flag") << u"-2"_qs << QStringList{u"A"_qs} << QString();
+        QTest::newRow("huge flag") << u"99999999999"_qs << QStringList{u"A"_qs} << u"\r\nA"_qs;
+        QTest::newRow("positive flag, empty line list") << u"3"_qs << QStringList() << QString();
+        QTest::newRow("empty lines are lines") << u"1"_qs << QStringList{QString(), u"x"_qs} << u"\r\n\r\nx"_qs;
+    }
+    void explanationLines()
+    {
+        QFETCH(QString, flag);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, tail);
+        Content c = makeContent(3, 3);
+        c.flags[2] = flag;
+        c.lines[1] = lines;
+        Zort zort(c);
+        zort.Form_Load();
+        zort.Obqsni_element(2);
+        QCOMPARE(zort.output(), u"\r\n\"expr 998\" е във връзка с \"значение 998\""_qs + tail);
+    }
+
+    // Content numbers without a flag entry or a line list: no lines, no reads out of range.
+    void explanationOutOfRange_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("above 30 with a positive flag") << 31;
+        QTest::newRow("above the flags") << 45;
+        QTest::newRow("zero") << 0;
+        QTest::newRow("negative") << -1;
+    }
+    void explanationOutOfRange()
+    {
+        QFETCH(int, number);
+        Content c = makeContent(45, 45);
+        for (int k = 1; k < c.flags.size(); ++k)
+            c.flags[k] = u"1"_qs;
+        Zort zort(c);
+        zort.Form_Load();
+        zort.Obqsni_element(qint16(number));
+        const QString expression = c.expressions.value(number - 1);
+        const QString meaning = c.meanings.value(number - 1);
+        QCOMPARE(zort.output(), u"\r\n\""_qs + expression + u"\" е във връзка с \""_qs + meaning + u'"');
+    }
+
+    void explainsFirstOfRepeatedTexts()
+    {
+        Content c = makeContent(3, 3);
+        c.expressions[2] = c.expressions[1];
+        c.flags[2] = u"1"_qs;
+        c.lines[1] = QStringList{u"втори"_qs};
+        Zort zort(c);
+        zort.Form_Load();
+        zort.selectSlowo(0, rowOf(zort, 0, c.expressions[2]));
+        zort.selectSlowo(1, 0);
+        zort.Uprawl_Click(Zort::Obqsni);
+        QVERIFY(zort.output().endsWith(u"\r\nвтори"_qs));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestEvaluation)
+#include "tst_evaluation.moc"

@@ -1,0 +1,351 @@
+#include "test_support.h"
+#include "test_window/picture_window.h"
+#include "test_window/zort_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Saves a picture of the window when ZORT_SCREENSHOT_DIR names a folder, to look at by eye.
+void saveShot(QWidget *window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("ZORT_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(dir + u'/' + name + u".png"_qs);
+}
+
+} // namespace
+
+class TestZortWindow : public QObject
+{
+    Q_OBJECT
+
+public:
+    template <typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        T *widget = m_window->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_qs.arg(i)); }
+    QAbstractButton *button(int i) const { return child<QAbstractButton>(u"Uprawl_%1"_qs.arg(i)); }
+
+    // A learner's click on a row of a list.
+    void clickRow(int listIndex, int row)
+    {
+        QListWidget *widget = list(listIndex);
+        widget->scrollToItem(widget->item(row));
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
+    }
+    void clickText(int listIndex, const QString &text)
+    {
+        const auto items = list(listIndex)->findItems(text, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(text));
+        clickRow(listIndex, list(listIndex)->row(items.first()));
+    }
+    void press(int i) { QTest::mouseClick(button(i), Qt::LeftButton); }
+
+    // The widgets show what the test holds: same rows, same selection.
+    void checkMirror()
+    {
+        const Zort &zort = m_window->zort();
+        for (int i = 0; i < 3; ++i) {
+            QListWidget *widget = list(i);
+            QStringList shown;
+            for (int row = 0; row < widget->count(); ++row)
+                shown << widget->item(row)->text();
+            QCOMPARE(shown, zort.slowo(i).items());
+            const QModelIndexList selected = widget->selectionModel()->selectedRows();
+            QCOMPARE(selected.isEmpty() ? qsizetype(-1) : qsizetype(selected.first().row()), zort.slowo(i).selected());
+        }
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(button(i)->isEnabled(), zort.isEnabled(i));
+        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), zort.counter());
+        QCOMPARE(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText(), QString(zort.output()).replace(u"\r\n"_qs, u"\n"_qs));
+        QCOMPARE(child<QLineEdit>(u"Prowerka_1"_qs)->isVisible(), zort.verdictVisible());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_window = std::make_unique<ZortWindow>(builtInContent());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void startupWindow()
+    {
+        QCOMPARE(m_window->windowTitle(), builtInContent().layout.at(0));
+        QCOMPARE(m_window->frameGeometry().width(), 750);
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        QCOMPARE(m_window->centralWidget()->height(), 467);
+        QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
+        const QFont font = list(0)->font();
+        QCOMPARE(font.family(), u"Times New Roman"_qs);
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(list(0)->count(), 27);
+        QCOMPARE(list(1)->count(), 27);
+        QCOMPARE(list(0)->currentRow(), 0);
+        QCOMPARE(list(1)->currentRow(), 0);
+        QVERIFY(!button(2)->isEnabled());
+        QVERIFY(child<QLineEdit>(u"Prowerka_1"_qs)->isHidden());
+        QVERIFY(child<QWidget>(u"Grafika_1"_qs)->isHidden());
+        QCOMPARE(m_window->menuBar()->actions().size(), 2);
+        QCOMPARE(m_window->menuBar()->actions().at(0)->text(), u"Exit"_qs);
+        QCOMPARE(m_window->menuBar()->actions().at(1)->text(), u"Color"_qs);
+        QVERIFY(!m_window->settingsWindow());
+        QVERIFY(!m_window->pictureWindow());
+        checkMirror();
+        saveShot(m_window.get(), u"startup"_qs);
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QString>("tooltip");
+        const QString choose = u"Посочете елемента в релацията"_qs;
+        QTest::newRow("Slowo 0") << u"Slowo_0"_qs << QRect(8, 32, 209, 137) << u"Латински изрази"_qs << choose;
+        QTest::newRow("Slowo 1") << u"Slowo_1"_qs << QRect(224, 32, 505, 137) << u"Значения"_qs << choose;
+        QTest::newRow("Slowo 2") << u"Slowo_2"_qs << QRect(56, 176, 625, 99) << u"Въведени двойки"_qs
+                                 << u"Набор от вече въведени отговори"_qs;
+        QTest::newRow("Uprawl 0") << u"Uprawl_0"_qs << QRect(80, 280, 81, 25) << u"Избрах"_qs << u"Натиснете бутон за избор"_qs;
+        QTest::newRow("Uprawl 1") << u"Uprawl_1"_qs << QRect(312, 280, 81, 25) << u"Върни"_qs
+                                  << u"Изтрива / възстановява направения избор"_qs;
+        QTest::newRow("Uprawl 2") << u"Uprawl_2"_qs << QRect(560, 280, 81, 25) << u"Оцени"_qs
+                                  << u"Преустановява теста и формира оценка"_qs;
+        QTest::newRow("Uprawl 3") << u"Uprawl_3"_qs << QRect(648, 3, 81, 25) << u"Обясни"_qs << u"Дава обяснения"_qs;
+        QTest::newRow("Ndapis") << u"Ndapis"_qs << QRect(296, 0, 97, 25) << QString() << u"Извежда резултатите в края на теста"_qs;
+        QTest::newRow("Prowerka 0") << u"Prowerka_0"_qs << QRect(120, 312, 609, 137) << u"Указания и обяснения"_qs << QString();
+        QTest::newRow("Prowerka 1") << u"Prowerka_1"_qs << QRect(696, 208, 33, 33) << u"Оценка на двойката"_qs
+                                    << u"зелено - Вярно; червено - Грешно"_qs;
+        QTest::newRow("Grafika 0") << u"Grafika_0"_qs << QRect(8, 312, 105, 89) << u"Картина"_qs << QString();
+        QTest::newRow("Grafika 1") << u"Grafika_1"_qs << QRect(8, 384, 105, 89) << QString() << QString();
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        QFETCH(QString, accessibleName);
+        QFETCH(QString, tooltip);
+        QWidget *widget = child(name);
+        QCOMPARE(widget->geometry(), rect);
+        QCOMPARE(widget->toolTip(), tooltip);
+        QCOMPARE(widget->accessibleDescription(), tooltip);
+        if (qobject_cast<QAbstractButton *>(widget) && accessibleName == static_cast<QAbstractButton *>(widget)->text())
+            QVERIFY(widget->accessibleName().isEmpty()); // a button's caption is its name
+        else
+            QCOMPARE(widget->accessibleName(), accessibleName);
+    }
+
+    // Each button's face shows its exact colour, not a style's gradient of it.
+    void buttonFaces_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("face");
+        QTest::newRow("Избрах") << 0 << QColor(0xFF, 0x80, 0x00);
+        QTest::newRow("Върни") << 1 << QColor(0xFF, 0xFF, 0x80);
+        QTest::newRow("Оцени") << 2 << QColor(0xC0, 0xC0, 0xFF);
+        QTest::newRow("Обясни") << 3 << QColor(0x00, 0xC0, 0x00);
+    }
+    void buttonFaces()
+    {
+        QFETCH(int, index);
+        QFETCH(QColor, face);
+        const QImage image = button(index)->grab().toImage();
+        for (const QPoint &at : {QPoint(5, 5), QPoint(image.width() - 6, image.height() - 6), QPoint(6, image.height() / 2)})
+            QCOMPARE(QColor(image.pixel(at)), face);
+    }
+
+    void tabOrder()
+    {
+        const QStringList expected{u"Slowo_0"_qs, u"Slowo_1"_qs, u"Slowo_2"_qs, u"Uprawl_0"_qs, u"Uprawl_1"_qs,
+                                   u"Prowerka_0"_qs, u"Uprawl_3"_qs, u"Grafika_0"_qs};
+        QWidget *widget = list(0);
+        widget->setFocus();
+        QStringList order{widget->objectName()};
+        for (int i = 1; i < expected.size(); ++i) {
+            widget = widget->nextInFocusChain();
+            while (!(widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)))
+                widget = widget->nextInFocusChain();
+            order << widget->objectName();
+        }
+        QCOMPARE(order, expected);
+    }
+
+    void entriesAndTakeBackByMouse()
+    {
+        clickText(0, u"mea culpa"_qs);
+        clickText(1, u"вината е моя"_qs);
+        press(0);
+        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_qs);
+        QVERIFY(list(0)->selectedItems().isEmpty());
+        QVERIFY(list(1)->selectedItems().isEmpty());
+        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Остават: 26"_qs);
+        checkMirror();
+
+        clickText(0, u"habeas corpus"_qs);
+        clickText(1, u"извън реда"_qs);
+        press(0);
+        clickText(0, u"gloria victis"_qs);
+        clickText(1, u"така е"_qs);
+        press(0);
+        checkMirror();
+
+        clickText(0, u"ita est"_qs); // the learner's selection survives a take-back
+        clickRow(2, 1);
+        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText().isEmpty());
+        press(1);
+        QCOMPARE(list(2)->count(), 2);
+        QCOMPARE(list(2)->currentItem()->text(), u"gloria victis така е"_qs);
+        QCOMPARE(list(0)->selectedItems().first()->text(), u"ita est"_qs);
+        checkMirror();
+        saveShot(m_window.get(), u"entries"_qs);
+    }
+
+    void keyboardSelection()
+    {
+        list(0)->setFocus();
+        QTest::keyClick(list(0), Qt::Key_Down);
+        QCOMPARE(m_window->zort().slowo(0).selected(), qsizetype(1));
+        QTest::keyClick(list(0), Qt::Key_End);
+        QCOMPARE(m_window->zort().slowo(0).selected(), qsizetype(26));
+        QTest::keyClicks(list(0), u"mea"_qs);
+        QCOMPARE(m_window->zort().slowo(0).at(m_window->zort().slowo(0).selected()), u"mea culpa"_qs);
+        QCOMPARE(int(m_window->zort().tekushtNomer()), 12);
+        list(1)->setFocus();
+        QTest::keyClick(list(1), Qt::Key_Home);
+        QTest::keyClick(list(1), Qt::Key_Down);
+        button(0)->setFocus();
+        QTest::keyClick(button(0), Qt::Key_Space);
+        QCOMPARE(list(2)->count(), 1);
+        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_qs);
+        list(0)->setFocus();
+        QTest::keyClick(list(0), Qt::Key_Home);
+        list(1)->setFocus();
+        QTest::keyClick(list(1), Qt::Key_Home);
+        button(0)->setFocus();
+        QTest::keyClick(button(0), Qt::Key_Return);
+        QCOMPARE(list(2)->count(), 2);
+        checkMirror();
+    }
+
+    // From start-up through entries, a take-back and an explanation to the score and the review.
+    void wholeTest()
+    {
+        Zort &zort = m_window->zort();
+        clickText(0, zort.content().expressions.at(0));
+        clickText(1, zort.content().meanings.at(4));
+        press(3); // explain and enter
+        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText().startsWith(u"\n\"habeas corpus\" е във връзка с"_qs));
+        QVERIFY(!button(3)->isEnabled());
+        for (int k = 2; k <= 22; ++k) {
+            clickText(0, zort.content().expressions.at(k - 1));
+            clickText(1, zort.content().meanings.at(k == 5 ? 0 : k - 1));
+            press(0);
+        }
+        QVERIFY(button(2)->isEnabled());
+        clickRow(2, 3);
+        press(1); // take back "lapsus мемориае"; the rule enabled "Оцени" first
+        QVERIFY(button(2)->isEnabled());
+        press(2);
+        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Верни: 70%"_qs); // 19 of 27
+        auto *verdict = child<QLineEdit>(u"Prowerka_1"_qs);
+        QVERIFY(verdict->isVisible());
+        QCOMPARE(verdict->text(), u"НЕ"_qs);
+        QCOMPARE(verdict->palette().color(QPalette::Base), QColor(255, 0, 0));
+        saveShot(m_window.get(), u"evaluated-red"_qs);
+        clickRow(2, 1);
+        QCOMPARE(verdict->text(), u"ДА"_qs);
+        QCOMPARE(verdict->palette().color(QPalette::Base), QColor(0, 255, 0));
+        saveShot(m_window.get(), u"evaluated-green"_qs);
+        press(3);
+        QCOMPARE(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText(),
+                 u"\n\"lege artis\" е във връзка с \"според закона на изкуството (съвършено)\""_qs);
+        QVERIFY(!button(0)->isEnabled());
+        QVERIFY(!button(1)->isEnabled());
+        QVERIFY(!button(2)->isEnabled());
+        QVERIFY(button(3)->isEnabled());
+        checkMirror();
+        saveShot(m_window.get(), u"explanation"_qs);
+    }
+
+    void pictureWindow()
+    {
+        QTemporaryDir dir;
+        QImage image(150, 60, QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 200));
+        QVERIFY(image.save(dir.filePath(u"three.png"_qs)));
+        Content content = builtInContent();
+        content.pictureFlags[3] = u"1"_qs;
+        content.pictures[2] = dir.filePath(u"three.png"_qs);
+        m_window = std::make_unique<ZortWindow>(content);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+        clickText(0, u"extra ordinem"_qs);
+        auto *thumbnail = child<QAbstractButton>(u"Grafika_0"_qs);
+        // The thumbnail shows the picture at its own size, cut off at the box's edge.
+        QCOMPARE(QColor(thumbnail->grab().toImage().pixel(thumbnail->width() - 4, 10)), QColor(0, 0, 200));
+        QTest::mouseClick(thumbnail, Qt::LeftButton);
+        PictureWindow *window = m_window->pictureWindow();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->frameGeometry().size(), QSize(150 + 7, 60 + 17));
+        QCOMPARE(window->windowTitle(), u"zort.example.org - ZORT picture"_qs);
+        saveShot(window, u"picture-window"_qs);
+
+        clickText(0, u"habeas corpus"_qs);
+        QVERIFY(!window->isVisible());
+        QTest::mouseClick(thumbnail, Qt::LeftButton);
+        QVERIFY(!window->isVisible());
+    }
+
+    void otherContentGeometry()
+    {
+        Content content = makeContent(3, 5);
+        content.layout = QStringList{u"Проба"_qs, u"9000"_qs, u"150"_qs, u"1500"_qs, u"1800"_qs, u"3000"_qs};
+        m_window = std::make_unique<ZortWindow>(content);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(m_window->windowTitle(), u"Проба"_qs);
+        QCOMPARE(m_window->frameGeometry().width(), 600);
+        QCOMPARE(list(0)->geometry(), QRect(10, 32, 100, 137));
+        QCOMPARE(list(1)->geometry(), QRect(120, 32, 200, 137));
+        QCOMPARE(list(0)->count(), 3);
+        QCOMPARE(list(1)->count(), 5);
+    }
+
+    void exitEndsTheProgram()
+    {
+        QAction *exit = m_window->menuBar()->actions().at(0);
+        QTimer::singleShot(0, exit, &QAction::trigger);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+private:
+    std::unique_ptr<ZortWindow> m_window;
+};
+
+QTEST_MAIN(TestZortWindow)
+#include "tst_zort_window.moc"
