@@ -1,0 +1,429 @@
+#include "settings/cweta.h"
+#include "settings/cwiat.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kTimes = QStringLiteral("Times New Roman");
+const QStringList kFaces{QStringLiteral("Nimbus Roman"), QStringLiteral("Arial"), kTimes,
+                         QStringLiteral("DejaVu Sans")};
+constexpr qint32 kWhite = 16777215;
+
+QString caption(qint32 colour, const char *hex)
+{
+    return QStringLiteral("Цвят в 10/16-тичен код = ") + QString::number(colour) + QStringLiteral(" /H")
+           + QLatin1String(hex);
+}
+
+} // namespace
+
+class TestCwiat : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void openingLook();
+    void elementChoice_data();
+    void elementChoice();
+    void sliderMovement_data();
+    void sliderMovement();
+    void captionForms_data();
+    void captionForms();
+    void positioningFromCodeIsNoMovement();
+    void componentsOutsideTheSliderRange_data();
+    void componentsOutsideTheSliderRange();
+    void sizeChoice_data();
+    void sizeChoice();
+    void storedSize_data();
+    void storedSize();
+    void faceList_data();
+    void faceList();
+    void reopeningForgetsTheSampleFace();
+    void zapis_data();
+    void zapis();
+    void otkazKeepsTheStore();
+    void choicesOutsideTheControls();
+};
+
+void TestCwiat::openingLook()
+{
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    QCOMPARE(cwiat.editedElement(), 0);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(cwiat.sliderPosition(k), k == 0 ? 128 : 0);
+    QCOMPARE(cwiat.readout(0), QStringLiteral("R"));
+    QCOMPARE(cwiat.readout(1), QStringLiteral("G"));
+    QCOMPARE(cwiat.readout(2), QStringLiteral("B"));
+    QCOMPARE(cwiat.colourCaption(), QStringLiteral("Цвят"));
+    QCOMPARE(cwiat.windowBackground(), Cwiat::kGrey);
+    QCOMPARE(cwiat.swatchColour(), 128);
+    QCOMPARE(cwiat.optionColour(0), 128);
+    QCOMPARE(cwiat.optionColour(1), kWhite);
+    QCOMPARE(cwiat.optionColour(2), 8);
+    QCOMPARE(cwiat.optionColour(3), 192);
+    QCOMPARE(cwiat.sampleBackground(), kWhite);
+    QCOMPARE(cwiat.sampleTextColour(), 8);
+    QCOMPARE(cwiat.sampleFace(), kTimes);
+    QCOMPARE(cwiat.sampleSize(), 12);
+    QCOMPARE(cwiat.fontList(Cwiat::kSizeList).selected(), 4);
+}
+
+void TestCwiat::elementChoice_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QList<int>>("sliders");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Цвят форма") << 0 << QList<int>{128, 0, 0} << caption(128, "80");
+    QTest::newRow("Фон текст") << 1 << QList<int>{255, 255, 255} << caption(kWhite, "FFFFFF");
+    QTest::newRow("Цвят текст") << 2 << QList<int>{8, 0, 0} << caption(8, "8");
+    QTest::newRow("Цвят бутон") << 3 << QList<int>{192, 0, 0} << caption(192, "C0");
+}
+
+void TestCwiat::elementChoice()
+{
+    QFETCH(int, element);
+    QFETCH(QList<int>, sliders);
+    QFETCH(QString, caption);
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    const QStringList before = store.items();
+
+    cwiat.Option1_Click(element);
+
+    QCOMPARE(store.items(), before);
+    QCOMPARE(cwiat.editedElement(), element);
+    const qint32 colour = store.number(Cweta::colourItem(element));
+    QCOMPARE(cwiat.currentColour(), colour);
+    for (int k = 0; k < 3; ++k) {
+        QCOMPARE(cwiat.sliderPosition(k), sliders.at(k));
+        QCOMPARE(cwiat.readout(k), QString::number(sliders.at(k)));
+    }
+    QCOMPARE(cwiat.colourCaption(), caption);
+    QCOMPARE(cwiat.swatchColour(), colour);
+    QCOMPARE(cwiat.optionColour(element), colour);
+    // Only the form background previews on the window itself.
+    QCOMPARE(cwiat.windowBackground(), element == 0 ? colour : Cwiat::kGrey);
+    QCOMPARE(cwiat.sampleBackground(), kWhite);
+    QCOMPARE(cwiat.sampleTextColour(), 8);
+}
+
+void TestCwiat::sliderMovement_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<qint32>("colour");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("form red to 255") << 0 << 0 << 255 << 255 << caption(255, "FF");
+    QTest::newRow("text background green to 0") << 1 << 1 << 0 << 16711935 << caption(16711935, "FF00FF");
+    QTest::newRow("text colour blue to 255") << 2 << 2 << 255 << 16711688 << caption(16711688, "FF0008");
+    QTest::newRow("button green to 1") << 3 << 1 << 1 << 448 << caption(448, "1C0");
+}
+
+void TestCwiat::sliderMovement()
+{
+    QFETCH(int, element);
+    QFETCH(int, slider);
+    QFETCH(int, position);
+    QFETCH(qint32, colour);
+    QFETCH(QString, caption);
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    cwiat.Option1_Click(element);
+    QStringList expected = store.items();
+    expected[Cweta::colourItem(element)] = QString::number(colour);
+    expected[Cweta::componentItem(element, slider)] = QString::number(position);
+
+    cwiat.Slider1_Scroll(slider, position);
+
+    QCOMPARE(store.items(), expected);
+    QCOMPARE(cwiat.currentColour(), colour);
+    QCOMPARE(cwiat.readout(slider), QString::number(position));
+    QCOMPARE(cwiat.colourCaption(), caption);
+    QCOMPARE(cwiat.swatchColour(), colour);
+    QCOMPARE(cwiat.optionColour(element), colour);
+    QCOMPARE(cwiat.windowBackground(), element == 0 ? colour : Cwiat::kGrey);
+    QCOMPARE(cwiat.sampleBackground(), element == 1 ? colour : kWhite);
+    QCOMPARE(cwiat.sampleTextColour(), element == 2 ? colour : 8);
+}
+
+void TestCwiat::captionForms_data()
+{
+    QTest::addColumn<QList<int>>("sliders");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("0") << QList<int>{0, 0, 0} << QStringLiteral("Цвят в 10/16-тичен код = 0 /H0");
+    QTest::newRow("8") << QList<int>{8, 0, 0} << QStringLiteral("Цвят в 10/16-тичен код = 8 /H8");
+    QTest::newRow("128") << QList<int>{128, 0, 0} << QStringLiteral("Цвят в 10/16-тичен код = 128 /H80");
+    QTest::newRow("255") << QList<int>{255, 0, 0} << QStringLiteral("Цвят в 10/16-тичен код = 255 /HFF");
+    QTest::newRow("16777215") << QList<int>{255, 255, 255}
+                              << QStringLiteral("Цвят в 10/16-тичен код = 16777215 /HFFFFFF");
+}
+
+void TestCwiat::captionForms()
+{
+    QFETCH(QList<int>, sliders);
+    QFETCH(QString, caption);
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    for (int k = 0; k < 3; ++k)
+        cwiat.Slider1_Scroll(k, sliders.at(k));
+    QCOMPARE(cwiat.colourCaption(), caption);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(cwiat.readout(k), QString::number(sliders.at(k)));
+}
+
+void TestCwiat::positioningFromCodeIsNoMovement()
+{
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    const QStringList before = store.items();
+
+    cwiat.setSliderPosition(0, 200);
+
+    QCOMPARE(store.items(), before);
+    QCOMPARE(cwiat.readout(0), QStringLiteral("R"));
+    QCOMPARE(cwiat.colourCaption(), QStringLiteral("Цвят"));
+    QCOMPARE(cwiat.windowBackground(), Cwiat::kGrey);
+
+    // The next movement composes from where the program left the sliders.
+    cwiat.Slider1_Scroll(1, 5);
+    QCOMPARE(store.item(3), QString::number(200 + 5 * 256));
+    QCOMPARE(store.item(4), QStringLiteral("128"));
+    QCOMPARE(store.item(5), QStringLiteral("5"));
+}
+
+void TestCwiat::componentsOutsideTheSliderRange_data()
+{
+    QTest::addColumn<QString>("component");
+    QTest::addColumn<int>("position");
+    QTest::newRow("above") << QStringLiteral("300") << 255;
+    QTest::newRow("below") << QStringLiteral("-5") << 0;
+    QTest::newRow("text") << QStringLiteral("abc") << 0;
+}
+
+// The element's components are taken from the store as they are, whatever put them there.
+void TestCwiat::componentsOutsideTheSliderRange()
+{
+    QFETCH(QString, component);
+    QFETCH(int, position);
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    store.setItem(Cweta::componentItem(3, 0), component);
+
+    cwiat.Option1_Click(3);
+
+    QCOMPARE(cwiat.sliderPosition(0), position);
+    QCOMPARE(cwiat.currentColour(), position);
+    QCOMPARE(cwiat.readout(0), QString::number(position));
+    QCOMPARE(store.item(Cweta::componentItem(3, 0)), component);
+}
+
+void TestCwiat::sizeChoice_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("points");
+    QTest::newRow("8") << 0 << 8;
+    QTest::newRow("9") << 1 << 9;
+    QTest::newRow("14") << 6 << 14;
+}
+
+void TestCwiat::sizeChoice()
+{
+    QFETCH(int, row);
+    QFETCH(int, points);
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    QStringList expected = store.items();
+    expected[Cweta::kFontSize] = QString::number(points);
+
+    cwiat.setListFontIndex(Cwiat::kSizeList, row);
+
+    QCOMPARE(cwiat.sampleSize(), points);
+    QCOMPARE(store.items(), expected);
+    QCOMPARE(cwiat.zapis().fontSize, points);
+
+    // The next opening selects the stored size again.
+    cwiat.open(kFaces);
+    QCOMPARE(cwiat.fontList(Cwiat::kSizeList).selected(), row);
+    QCOMPARE(cwiat.sampleSize(), points);
+}
+
+void TestCwiat::storedSize_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("points");
+    QTest::newRow("in the list") << QStringLiteral("10") << 2 << 10;
+    QTest::newRow("not in the list") << QStringLiteral("16") << -1 << 16;
+    QTest::newRow("not a number") << QStringLiteral("abc") << -1 << 12;
+    QTest::newRow("zero") << QStringLiteral("0") << -1 << 12;
+}
+
+void TestCwiat::storedSize()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, row);
+    QFETCH(int, points);
+    Cweta store;
+    store.setItem(Cweta::kFontSize, stored);
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    QCOMPARE(cwiat.fontList(Cwiat::kSizeList).selected(), row);
+    QCOMPARE(cwiat.sampleSize(), points);
+    QCOMPARE(store.item(Cweta::kFontSize), stored);
+}
+
+void TestCwiat::faceList_data()
+{
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("sample");
+    QTest::newRow("installed")
+        << kFaces << kTimes
+        << QStringList{QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
+                       QStringLiteral("Nimbus Roman"), kTimes}
+        << 3 << kTimes;
+    QTest::newRow("another face") << kFaces << QStringLiteral("Arial") << QStringList() << 0
+                                  << QStringLiteral("Arial");
+    QTest::newRow("missing") << kFaces << QStringLiteral("Garamond") << QStringList() << -1 << kTimes;
+    QTest::newRow("case differs") << kFaces << QStringLiteral("arial") << QStringList() << -1 << kTimes;
+    QTest::newRow("no faces") << QStringList() << kTimes << QStringList() << -1 << kTimes;
+    QTest::newRow("twice, last wins")
+        << QStringList{QStringLiteral("Foo"), QStringLiteral("arial"), QStringLiteral("Foo")}
+        << QStringLiteral("Foo")
+        << QStringList{QStringLiteral("arial"), QStringLiteral("Foo"), QStringLiteral("Foo")} << 2
+        << QStringLiteral("Foo");
+}
+
+void TestCwiat::faceList()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, entries);
+    QFETCH(int, row);
+    QFETCH(QString, sample);
+    Cweta store;
+    store.setItem(Cweta::kFontFace, stored);
+    Cwiat cwiat(store);
+    cwiat.open(installed);
+    const TextList &faces = cwiat.fontList(Cwiat::kFaceList);
+    if (!entries.isEmpty())
+        QCOMPARE(faces.items(), entries);
+    QCOMPARE(faces.count(), installed.size());
+    QCOMPARE(faces.selected(), row);
+    QCOMPARE(cwiat.sampleFace(), sample);
+    QCOMPARE(cwiat.windowFontFace(), stored);
+    QCOMPARE(store.item(Cweta::kFontFace), stored);
+    QCOMPARE(cwiat.zapis().fontFace, stored);
+}
+
+void TestCwiat::reopeningForgetsTheSampleFace()
+{
+    Cweta store;
+    store.setItem(Cweta::kFontFace, QStringLiteral("Arial"));
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    QCOMPARE(cwiat.sampleFace(), QStringLiteral("Arial"));
+
+    store.setItem(Cweta::kFontFace, QStringLiteral("Garamond"));
+    cwiat.open(kFaces);
+    QCOMPARE(cwiat.sampleFace(), kTimes);
+    QCOMPARE(cwiat.fontList(Cwiat::kFaceList).selected(), -1);
+}
+
+void TestCwiat::zapis_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<quint32>("formBackground");
+    QTest::addColumn<quint32>("textBackground");
+    QTest::addColumn<quint32>("textColour");
+    QTest::addColumn<int>("fontSize");
+    QTest::newRow("defaults") << 0 << QStringLiteral("всичко това е за управление на цветове")
+                              << 128u << 16777215u << 8u << 12;
+    QTest::newRow("negative colour") << 3 << QStringLiteral("-1") << 16777215u << 16777215u << 8u << 12;
+    QTest::newRow("top byte set") << 11 << QStringLiteral("16777472") << 128u << 16777215u << 256u << 12;
+    QTest::newRow("size not a number") << 2 << QStringLiteral("abc") << 128u << 16777215u << 8u << 0;
+}
+
+void TestCwiat::zapis()
+{
+    QFETCH(int, item);
+    QFETCH(QString, text);
+    QFETCH(quint32, formBackground);
+    QFETCH(quint32, textBackground);
+    QFETCH(quint32, textColour);
+    QFETCH(int, fontSize);
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    store.setItem(item, text);
+    const QStringList before = store.items();
+
+    const Appearance appearance = cwiat.zapis();
+
+    QCOMPARE(appearance.formBackground, formBackground);
+    QCOMPARE(appearance.textBackground, textBackground);
+    QCOMPARE(appearance.textColour, textColour);
+    QCOMPARE(appearance.fontFace, kTimes);
+    QCOMPARE(appearance.fontSize, fontSize);
+    QCOMPARE(store.items(), before);
+}
+
+// "Отказ" only closes: what was moved stays in the store, and the next opening starts on the
+// form background again.
+void TestCwiat::otkazKeepsTheStore()
+{
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    cwiat.Option1_Click(1);
+    cwiat.Slider1_Scroll(1, 10);
+    cwiat.setListFontIndex(Cwiat::kSizeList, 1);
+    const QStringList moved = store.items();
+    QCOMPARE(store.item(7), QString::number(ColourValue::compose(255, 10, 255)));
+
+    cwiat.open(kFaces);
+
+    QCOMPARE(store.items(), moved);
+    QCOMPARE(cwiat.editedElement(), 0);
+    QCOMPARE(cwiat.sliderPosition(0), 128);
+    QCOMPARE(cwiat.readout(1), QStringLiteral("G"));
+    QCOMPARE(cwiat.sampleBackground(), ColourValue::compose(255, 10, 255));
+    QCOMPARE(cwiat.sampleSize(), 9);
+    cwiat.Option1_Click(1);
+    QCOMPARE(cwiat.sliderPosition(1), 10);
+    QCOMPARE(cwiat.zapis().textBackground, quint32(ColourValue::compose(255, 10, 255)));
+    QCOMPARE(cwiat.zapis().fontSize, 9);
+}
+
+void TestCwiat::choicesOutsideTheControls()
+{
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.open(kFaces);
+    const QStringList before = store.items();
+    cwiat.Option1_Click(4);
+    cwiat.Option1_Click(-1);
+    cwiat.Slider1_Scroll(3, 10);
+    cwiat.setListFontIndex(Cwiat::kSizeList, 7);
+    cwiat.setListFontIndex(2, 0);
+    QCOMPARE(store.items(), before);
+    QCOMPARE(cwiat.editedElement(), 0);
+    QCOMPARE(cwiat.sampleSize(), 12);
+    QCOMPARE(cwiat.colourCaption(), QStringLiteral("Цвят"));
+}
+
+QTEST_APPLESS_MAIN(TestCwiat)
+#include "tst_settings_cwiat.moc"

@@ -1,0 +1,151 @@
+#include "settings/cweta.h"
+#include "settings/cwiat.h"
+
+#include <QTest>
+
+#include <limits>
+
+class TestSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void composeAndSplit_data();
+    void composeAndSplit();
+    void splitIgnoresTopByte_data();
+    void splitIgnoresTopByte();
+    void firstOpening_data();
+    void firstOpening();
+    void numberItems_data();
+    void numberItems();
+    void positionsOutsideTheStore();
+};
+
+void TestSettingsStore::composeAndSplit_data()
+{
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<qint32>("value");
+    QTest::newRow("white") << 255 << 255 << 255 << 16777215;
+    QTest::newRow("form background") << 128 << 0 << 0 << 128;
+    QTest::newRow("text colour") << 8 << 0 << 0 << 8;
+    QTest::newRow("button background") << 192 << 0 << 0 << 192;
+    QTest::newRow("black") << 0 << 0 << 0 << 0;
+    QTest::newRow("green half") << 0 << 128 << 0 << 32768;
+    QTest::newRow("blue only") << 0 << 0 << 1 << 65536;
+}
+
+void TestSettingsStore::composeAndSplit()
+{
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QFETCH(qint32, value);
+    QCOMPARE(ColourValue::compose(red, green, blue), value);
+
+    Cweta store;
+    Cwiat cwiat(store);
+    cwiat.cwetowe_RGB(value);
+    QCOMPARE(cwiat.split().red, red);
+    QCOMPARE(cwiat.split().green, green);
+    QCOMPARE(int(cwiat.split().blue), blue);
+}
+
+void TestSettingsStore::splitIgnoresTopByte_data()
+{
+    QTest::addColumn<qint32>("value");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::newRow("top byte set") << qint32(0x7F0080FF) << 255 << 128 << 0;
+    QTest::newRow("negative") << qint32(-1) << 255 << 255 << 255;
+    QTest::newRow("saturated") << std::numeric_limits<qint32>::max() << 255 << 255 << 255;
+}
+
+void TestSettingsStore::splitIgnoresTopByte()
+{
+    QFETCH(qint32, value);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    Cweta store;
+    Cwiat cwiat(store);
+    const qint32 before = value;
+    cwiat.cwetowe_RGB(value);
+    QCOMPARE(value, before);
+    QCOMPARE(cwiat.split().red, red);
+    QCOMPARE(cwiat.split().green, green);
+    QCOMPARE(int(cwiat.split().blue), blue);
+}
+
+// Only the mismatched components of the text background change when the window first opens.
+void TestSettingsStore::firstOpening_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QStringList defaults{
+        QStringLiteral("всичко това е за управление на цветове"), QStringLiteral("Times New Roman"),
+        QStringLiteral("12"), QStringLiteral("128"), QStringLiteral("128"), QStringLiteral("0"),
+        QStringLiteral("0"), QStringLiteral("16777215"), QStringLiteral("0"), QStringLiteral("128"),
+        QStringLiteral("0"), QStringLiteral("8"), QStringLiteral("8"), QStringLiteral("0"),
+        QStringLiteral("0"), QStringLiteral("192"), QStringLiteral("192"), QStringLiteral("0"),
+        QStringLiteral("0")};
+    for (int n = 0; n < Cweta::kItems; ++n) {
+        const bool recomputed = n >= 8 && n <= 10;
+        QTest::addRow("item %d", n) << n << defaults.at(n)
+                                    << (recomputed ? QStringLiteral("255") : defaults.at(n));
+    }
+}
+
+void TestSettingsStore::firstOpening()
+{
+    QFETCH(int, item);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    Cweta store;
+    QCOMPARE(store.items().size(), Cweta::kItems);
+    QCOMPARE(store.item(item), before);
+    Cwiat cwiat(store);
+    cwiat.open({QStringLiteral("Times New Roman")});
+    QCOMPARE(store.item(item), after);
+    cwiat.open({});
+    QCOMPARE(store.item(item), after);
+    QCOMPARE(store.items().size(), Cweta::kItems);
+}
+
+void TestSettingsStore::numberItems_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint32>("number");
+    QTest::newRow("colour") << QStringLiteral("16777215") << 16777215;
+    QTest::newRow("not a number") << QStringLiteral("Times New Roman") << 0;
+    QTest::newRow("empty") << QString() << 0;
+    QTest::newRow("leading number") << QStringLiteral("12pt") << 12;
+    QTest::newRow("too large") << QStringLiteral("99999999999") << std::numeric_limits<qint32>::max();
+    QTest::newRow("negative") << QStringLiteral("-5") << -5;
+}
+
+void TestSettingsStore::numberItems()
+{
+    QFETCH(QString, text);
+    QFETCH(qint32, number);
+    Cweta store;
+    store.setItem(Cweta::kFontSize, text);
+    QCOMPARE(store.number(Cweta::kFontSize), number);
+}
+
+void TestSettingsStore::positionsOutsideTheStore()
+{
+    Cweta store;
+    const QStringList before = store.items();
+    store.setItem(-1, QStringLiteral("x"));
+    store.setItem(Cweta::kItems, QStringLiteral("x"));
+    QCOMPARE(store.items(), before);
+    QCOMPARE(store.item(Cweta::kItems), QString());
+    QCOMPARE(store.number(-1), 0);
+}
+
+QTEST_APPLESS_MAIN(TestSettingsStore)
+#include "tst_settings_store.moc"
