@@ -1,0 +1,307 @@
+#include "cwiat_window.h"
+
+#include "common/twips.h"
+#include "settings/cweta.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+QColor toColor(qint32 value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void setRole(QWidget *widget, QPalette::ColorRole role, qint32 value)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, toColor(value));
+    widget->setPalette(palette);
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void describe(QWidget *widget, const QString &objectName, const QString &toolTip,
+              const QString &accessibleName = QString())
+{
+    widget->setObjectName(objectName);
+    widget->setToolTip(toolTip);
+    widget->setAccessibleDescription(toolTip);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+}
+
+QString indexed(const char16_t *family, int index)
+{
+    return QString::fromUtf16(family) + u'_' + QString::number(index);
+}
+
+QLabel *label(QWidget *parent, const QString &text, int index, const QString &toolTip)
+{
+    auto *widget = new QLabel(text, parent);
+    describe(widget, indexed(u"Label_Cv", index), toolTip);
+    return widget;
+}
+
+// The three slider rows and the option rows start at these tops.
+constexpr std::array<int, 4> kRowTops{1560, 2040, 2520, 3000};
+
+} // namespace
+
+CwiatWindow::CwiatWindow(Cweta &store, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_cwiat(store)
+{
+    setWindowTitle(QStringLiteral("Формиране на цвят/избор на шрифт"));
+
+    auto *menuBar = new QMenuBar(this);
+    buildMenu(menuBar);
+
+    m_client = new QWidget(this);
+    m_client->setFixedSize(twips(5535), twips(4710));
+    m_client->setAutoFillBackground(true);
+    m_client->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    buildMixer(m_client);
+    buildFontArea(m_client);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CwiatWindow::buildMenu(QMenuBar *bar)
+{
+    QAction *save = bar->addAction(QStringLiteral("Запис"));
+    save->setObjectName(QStringLiteral("mnu_zapis"));
+    connect(save, &QAction::triggered, this, &CwiatWindow::zapis);
+    QAction *cancel = bar->addAction(QStringLiteral("Отказ"));
+    cancel->setObjectName(QStringLiteral("mnu_Otkaz"));
+    connect(cancel, &QAction::triggered, this, &QWidget::close);
+    QAction *danni = bar->addAction(QStringLiteral("Danni"));
+    danni->setObjectName(QStringLiteral("mnu_Danni"));
+    danni->setVisible(false);
+    danni->setEnabled(false);
+}
+
+void CwiatWindow::buildMixer(QWidget *client)
+{
+    m_picColor = new QFrame(client);
+    m_picColor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picColor->setAutoFillBackground(true);
+    describe(m_picColor, QStringLiteral("picColor"), QStringLiteral("Получен изходен цвят"),
+             QStringLiteral("Получен изходен цвят"));
+    place(m_picColor, 240, 120, 5055, 915);
+
+    m_colourCaption = label(client, QString(), 3,
+                            QStringLiteral("Показва цифровата стойност на формирания цвят в 16-ична бройна система "));
+    place(m_colourCaption, 795, 1150, 4020, 255);
+
+    const std::array<QString, 3> letters{QStringLiteral("Ч"), QStringLiteral("З"), QStringLiteral("С")};
+    const std::array<QString, 3> names{QStringLiteral("Червено"), QStringLiteral("Зелено"),
+                                       QStringLiteral("Синьо")};
+    const std::array<QString, 3> sliderTips{
+        QStringLiteral("Промяна на стойн остта на червената съставка "),
+        QStringLiteral("Промяна на стойн остта на зелената съставка "),
+        QStringLiteral("Промяна на стойн остта на синята съставка ")};
+    const std::array<QString, 3> readoutTips{
+        QStringLiteral("Цифрова стойност на червения цвят в обхвата [0 - 255] "),
+        QStringLiteral("Цифрова стойност на зеления цвят в обхвата [0 - 255] "),
+        QStringLiteral("Цифрова стойност на синия цвят в обхвата [0 - 255] ")};
+    const std::array<qint32, 3> letterColours{ColourValue::compose(192, 0, 0),
+                                              ColourValue::compose(0, 192, 0),
+                                              ColourValue::compose(0, 0, 192)};
+    for (int k = 0; k < Cwiat::kComponents; ++k) {
+        const int top = kRowTops[k];
+        QLabel *letter = label(client, letters[k], k, QString());
+        setRole(letter, QPalette::WindowText, letterColours[k]);
+        place(letter, 120, top, 320, 315);
+
+        auto *slider = new QSlider(Qt::Horizontal, client);
+        slider->setRange(0, Cwiat::kSliderMax);
+        slider->setPageStep(16);
+        describe(slider, indexed(u"Slider1", k), sliderTips[k], names[k]);
+        place(slider, 440, top, 3000, 315);
+        // Every way of moving it counts, an assistive technology setting the value included.
+        connect(slider, &QSlider::valueChanged, this,
+                [this, k](int position) { learnerMovedSlider(k, position); });
+        m_sliders[k] = slider;
+
+        auto *readout = new QLabel(client);
+        readout->setAlignment(Qt::AlignCenter);
+        setRole(readout, QPalette::WindowText, letterColours[k]);
+        describe(readout, indexed(u"Label_ST", k), readoutTips[k]);
+        place(readout, 3440, top, 315, 315);
+        m_readouts[k] = readout;
+    }
+
+    const std::array<QString, 4> captions{QStringLiteral("Цвят форма"), QStringLiteral("Фон текст"),
+                                          QStringLiteral("Цвят текст"), QStringLiteral("Цвят бутон")};
+    const std::array<QString, 4> optionTips{
+        QStringLiteral(" За настройване цвета на фона на формата "),
+        QStringLiteral(" За настройване цвета на фона в текстовите полета "),
+        QStringLiteral(" За настройване цвета на текста в текстовите полета "),
+        QStringLiteral(" За настройване цвета на фона на бутоните ")};
+    const std::array<QString, 4> captionTips{
+        QStringLiteral("За настройване цвета на фона на формата "),
+        QStringLiteral("За настройване цвета на фона в текстовите полета "),
+        QStringLiteral(" За настройване цвета на текста в текстовите полета "),
+        QStringLiteral(" За настройване цвета на фона на бутоните ")};
+    auto *group = new QButtonGroup(this);
+    for (int e = 0; e < Cweta::kElements; ++e) {
+        auto *option = new QRadioButton(client);
+        // The button fills itself in its element's colour; its own role would be the button face.
+        option->setBackgroundRole(QPalette::Window);
+        option->setAutoFillBackground(true);
+        describe(option, indexed(u"Option1", e), optionTips[e], captions[e]);
+        place(option, 3860, kRowTops[e], 345, 285);
+        group->addButton(option, e);
+        m_options[e] = option;
+
+        QLabel *caption = label(client, captions[e], 5 + e, captionTips[e]);
+        caption->setAlignment(Qt::AlignCenter);
+        place(caption, 4200, kRowTops[e], 1155, 285);
+        if (e == 3) {
+            option->hide();
+            caption->hide();
+        }
+    }
+    // A screen reader's choice toggles the button without a click, so follow the toggle.
+    connect(group, &QButtonGroup::idToggled, this, &CwiatWindow::learnerChoseOption);
+}
+
+void CwiatWindow::buildFontArea(QWidget *client)
+{
+    auto *faces = new QListWidget(client);
+    describe(faces, indexed(u"List_font", 0), QStringLiteral(" Определя избрания шрифт "),
+             QStringLiteral("Шрифт"));
+    place(faces, 600, 2900, 2655, 1200);
+    faces->hide();
+
+    auto *sizes = new QListWidget(client);
+    QFont sizeFont(QStringLiteral("Times New Roman"));
+    sizeFont.setPointSizeF(9.75);
+    sizes->setFont(sizeFont);
+    sizes->addItems(m_cwiat.fontList(Cwiat::kSizeList).items());
+    describe(sizes, indexed(u"List_font", 1), QStringLiteral(" Определя размера на буквите "),
+             QStringLiteral("Размер  шрифт"));
+    place(sizes, 3840, 3840, 855, 735);
+
+    m_listFont = {faces, sizes};
+    for (int list : {Cwiat::kFaceList, Cwiat::kSizeList}) {
+        connect(m_listFont[list], &QListWidget::itemSelectionChanged, this,
+                [this, list] { learnerChoseEntry(list); });
+    }
+
+    QLabel *sizeCaption = label(client, QStringLiteral("Размер  шрифт"), 4,
+                                QStringLiteral("Показва размера на буквите във формирания текст "));
+    sizeCaption->setAlignment(Qt::AlignCenter);
+    place(sizeCaption, 3860, 3450, 1490, 285);
+
+    m_sample = new QLineEdit(QStringLiteral("Шрифт"), client);
+    m_sample->setReadOnly(true);
+    m_sample->setAlignment(Qt::AlignCenter);
+    describe(m_sample, indexed(u"Text_Cv", 0),
+             QStringLiteral("Полето илюстрира шрифт, размер на букви, цвят и фон на букви "),
+             QStringLiteral("Образец на шрифт"));
+    place(m_sample, 600, 4200, 2655, 405);
+}
+
+void CwiatWindow::openOrRaise()
+{
+    if (!isVisible()) {
+        m_cwiat.open(QFontDatabase::families());
+        fillFaceList();
+        showModel();
+        show();
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+void CwiatWindow::fillFaceList()
+{
+    const QSignalBlocker quiet(m_listFont[Cwiat::kFaceList]);
+    m_listFont[Cwiat::kFaceList]->clear();
+    m_listFont[Cwiat::kFaceList]->addItems(m_cwiat.fontList(Cwiat::kFaceList).items());
+}
+
+void CwiatWindow::learnerMovedSlider(int k, int position)
+{
+    if (m_showing)
+        return;
+    m_cwiat.Slider1_Scroll(k, position);
+    showModel();
+}
+
+void CwiatWindow::learnerChoseOption(int e, bool checked)
+{
+    if (m_showing || !checked)
+        return;
+    m_cwiat.Option1_Click(e);
+    showModel();
+}
+
+void CwiatWindow::learnerChoseEntry(int list)
+{
+    if (m_showing)
+        return;
+    const QModelIndexList rows = m_listFont[list]->selectionModel()->selectedRows();
+    m_cwiat.setListFontIndex(list, rows.isEmpty() ? -1 : rows.first().row());
+    showModel();
+}
+
+void CwiatWindow::zapis()
+{
+    Q_EMIT applied(m_cwiat.zapis());
+    close();
+}
+
+void CwiatWindow::showModel()
+{
+    const QScopedValueRollback<bool> showing(m_showing, true);
+
+    setRole(m_client, QPalette::Window, m_cwiat.windowBackground());
+    setRole(m_picColor, QPalette::Window, m_cwiat.swatchColour());
+    m_colourCaption->setText(m_cwiat.colourCaption());
+    for (int k = 0; k < Cwiat::kComponents; ++k) {
+        m_sliders[k]->setValue(m_cwiat.sliderPosition(k));
+        m_readouts[k]->setText(m_cwiat.readout(k));
+    }
+    for (int e = 0; e < Cweta::kElements; ++e)
+        setRole(m_options[e], QPalette::Window, m_cwiat.optionColour(e));
+    m_options[m_cwiat.editedElement()]->setChecked(true);
+
+    for (int list : {Cwiat::kFaceList, Cwiat::kSizeList}) {
+        const qsizetype row = m_cwiat.fontList(list).selected();
+        if (row < 0)
+            m_listFont[list]->clearSelection();
+        else
+            m_listFont[list]->setCurrentRow(static_cast<int>(row));
+    }
+
+    QFont font = m_sample->font();
+    font.setFamily(m_cwiat.sampleFace());
+    font.setPointSize(m_cwiat.sampleSize());
+    m_sample->setFont(font);
+    QPalette palette = m_sample->palette();
+    palette.setColor(QPalette::Base, toColor(m_cwiat.sampleBackground()));
+    palette.setColor(QPalette::Text, toColor(m_cwiat.sampleTextColour()));
+    m_sample->setPalette(palette);
+}
