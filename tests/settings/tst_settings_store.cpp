@@ -16,8 +16,6 @@ private Q_SLOTS:
     void splitIgnoresTopByte();
     void firstOpening_data();
     void firstOpening();
-    void numberItems_data();
-    void numberItems();
     void positionsOutsideTheStore();
 };
 
@@ -113,27 +111,6 @@ void TestSettingsStore::firstOpening()
     cwiat.open({});
     QCOMPARE(store.item(item), after);
     QCOMPARE(store.items().size(), Cweta::kItems);
-}
-
-void TestSettingsStore::numberItems_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint32>("number");
-    QTest::newRow("colour") << QStringLiteral("16777215") << 16777215;
-    QTest::newRow("not a number") << QStringLiteral("Times New Roman") << 0;
-    QTest::newRow("empty") << QString() << 0;
-    QTest::newRow("leading number") << QStringLiteral("12pt") << 12;
-    QTest::newRow("too large") << QStringLiteral("99999999999") << std::numeric_limits<qint32>::max();
-    QTest::newRow("negative") << QStringLiteral("-5") << -5;
-}
-
-void TestSettingsStore::numberItems()
-{
-    QFETCH(QString, text);
-    QFETCH(qint32, number);
-    Cweta store;
-    store.setItem(Cweta::kFontSize, text);
-    QCOMPARE(store.number(Cweta::kFontSize), number);
 }
 
 void TestSettingsStore::positionsOutsideTheStore()
