@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -291,27 +290,29 @@ private Q_SLOTS:
 
     void pictureWindow()
     {
-        QTemporaryDir dir;
-        QImage image(150, 60, QImage::Format_RGB32);
-        image.fill(QColor(0, 0, 200));
-        QVERIFY(image.save(dir.filePath(u"three.png"_qs)));
+        // A 150 x 60 picture shipped as a resource: blue, with a gold band from x = 120 on.
         Content content = builtInContent();
         content.pictureFlags[3] = u"1"_qs;
-        content.pictures[2] = dir.filePath(u"three.png"_qs);
+        content.pictures[2] = u":/pictures/three.png"_qs;
         m_window = std::make_unique<ZortWindow>(content);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
         clickText(0, u"extra ordinem"_qs);
         auto *thumbnail = child<QAbstractButton>(u"Grafika_0"_qs);
-        // The thumbnail shows the picture at its own size, cut off at the box's edge.
-        QCOMPARE(QColor(thumbnail->grab().toImage().pixel(thumbnail->width() - 4, 10)), QColor(0, 0, 200));
+        // The thumbnail shows the picture at its own size, never scaled: cut off before the gold band.
+        const QImage shown = thumbnail->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(thumbnail->width() - 4, 10)), QColor(0, 0, 200));
+        QCOMPARE(QColor(shown.pixel(10, 70)), m_window->centralWidget()->palette().color(QPalette::Window));
         QTest::mouseClick(thumbnail, Qt::LeftButton);
         PictureWindow *window = m_window->pictureWindow();
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->frameGeometry().size(), QSize(150 + 7, 60 + 17));
         QCOMPARE(window->windowTitle(), u"zort.example.org - ZORT picture"_qs);
+        const QImage full = window->grab().toImage();
+        QCOMPARE(QColor(full.pixel(130, 10)), QColor(0xFF, 0xD7, 0x00));
+        QCOMPARE(QColor(full.pixel(10, 50)), QColor(0, 0, 200));
         saveShot(window, u"picture-window"_qs);
 
         clickText(0, u"habeas corpus"_qs);
