@@ -39,11 +39,6 @@ Zort::Zort(Content content, QObject *parent)
     }
 }
 
-QString Zort::verdictText() const
-{
-    return m_verdictCorrect ? QStringLiteral("ДА") : QStringLiteral("НЕ");
-}
-
 qint16 Zort::pictureFlag(int p) const
 {
     const QStringList &flags = m_content.pictureFlags;
@@ -226,6 +221,7 @@ void Zort::Slowo_Click(qint16 Index)
         m_tekushtNomer = NumberText::read16(m_dumN[2].at(p));
         Pokazhi_grafika(m_tekushtNomer);
         m_verdictCorrect = m_dumN[2].at(p) == m_dumN[3].at(p);
+        m_verdictText = m_verdictCorrect ? QStringLiteral("ДА") : QStringLiteral("НЕ");
         Q_EMIT verdictChanged();
         break;
     }

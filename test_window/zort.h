@@ -82,7 +82,7 @@ public:
     const QString &output() const { return m_output; }          // Prowerka 0
     const QString &counter() const { return m_counter; }        // Ndapis
     bool verdictCorrect() const { return m_verdictCorrect; }    // Prowerka 1
-    QString verdictText() const;
+    const QString &verdictText() const { return m_verdictText; } // empty until a pair is judged
     quint32 verdictColour() const { return m_verdictCorrect ? kGreen : kRed; }
     bool verdictVisible() const { return m_verdictVisible; }
     bool isEnabled(int button) const { return m_enabled.at(button); }
@@ -140,6 +140,7 @@ private:
     QString m_output;
     QString m_counter;
     bool m_verdictCorrect = true; // green as laid out
+    QString m_verdictText;
     bool m_verdictVisible = false;
     std::array<bool, kButtons> m_enabled{true, true, false, true};
 
