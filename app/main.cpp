@@ -2,11 +2,18 @@
 #include "test_window/zort_window.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zort"));
+    // Ties the windows to the installed launcher, so a desktop shows its name and icon for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zort"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/org.example.zort-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     ZortWindow window(builtInContent());
     window.show();
     return app.exec();

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev                   # Qt 6 Widgets, QtCore, QtGui and Qt Test
     fonts-liberation               # "Times New Roman" resolves to Liberation Serif, with Cyrillic glyphs
     xvfb xauth                     # a virtual display for the screenshot of the run command
+    desktop-file-utils appstream   # the install test validates the launcher and the metainfo
     "$@"                           # whatever the caller needs besides
 )
 

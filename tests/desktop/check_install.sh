@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop needs from it: the program,
+# a launcher that desktop-file-validate accepts and that names the program and the icon really
+# installed, the icon as SVG and as PNGs of the size their folder claims, and metainfo that
+# appstreamcli accepts together with the launcher it points to.
+#   check_install.sh BUILD_DIR
+set -uo pipefail
+build=${1:?"usage: check_install.sh BUILD_DIR"}
+id=org.example.zort
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/setup-debian.sh installs it)"; exit 1; }
+done
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+
+share=$prefix/share
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
+
+[ -x "$prefix/bin/zort" ] || fail "bin/zort is not installed or not executable"
+[ -f "$desktop" ] || fail "no launcher $desktop"
+[ -f "$metainfo" ] || fail "no metainfo $metainfo"
+
+if [ -f "$desktop" ]; then
+    out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+    [ -z "$out" ] || fail "desktop-file-validate hints: $out"
+    key() { sed -n "s/^$1=//p" "$desktop"; }
+    exec_name=$(key Exec | cut -d' ' -f1)
+    [ -x "$prefix/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+    [ "$(key Icon)" = "$id" ] || fail "Icon=$(key Icon), expected $id"
+    [ "$(key Categories)" = "Education;Languages;" ] || fail "Categories=$(key Categories)"
+    for k in Name 'Name\[bg\]' Comment 'Comment\[bg\]'; do
+        [ -n "$(key "$k")" ] || fail "launcher has no $k"
+    done
+fi
+
+if [ -f "$metainfo" ]; then
+    out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
+    # The tree check also follows the launchable to the installed launcher.
+    out=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) || fail "appstreamcli validate-tree: $out"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "metainfo does not launch $id.desktop"
+    grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+fi
+
+grep -q '<svg' "$share/icons/hicolor/scalable/apps/$id.svg" 2>/dev/null || fail "no scalable SVG icon"
+pngs=0
+for dir in "$share"/icons/hicolor/*x*/apps; do
+    size=${dir%/apps}; size=${size##*/}
+    png=$dir/$id.png
+    [ -f "$png" ] || { fail "no $png"; continue; }
+    pngs=$((pngs + 1))
+    # PNG signature, then IHDR with width and height as 32-bit big-endian numbers.
+    read -r -a b <<<"$(od -An -tu1 -w24 -N24 "$png")"
+    [ "${b[1]} ${b[2]} ${b[3]}" = "80 78 71" ] || { fail "$png is not a PNG"; continue; }
+    w=$(( (b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19] ))
+    h=$(( (b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23] ))
+    [ "${w}x${h}" = "$size" ] || fail "$png is ${w}x${h}, its folder says $size"
+done
+[ "$pngs" -ge 4 ] || fail "only $pngs PNG icon sizes installed"
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures installation check(s) failed"
+    exit 1
+fi
+echo "installed into a temporary prefix: launcher, metainfo and $pngs PNG icon sizes plus SVG are valid"
