@@ -1,0 +1,926 @@
+#include "session_driver.h"
+
+#include "settings/colour_value.h"
+
+#include <algorithm>
+
+namespace Reliability {
+
+// --- Choosers ------------------------------------------------------------------------------------
+
+quint32 SeededChooser::below(quint32 n)
+{
+    if (n == 0)
+        return 0;
+    m_state += 0x9E3779B97F4A7C15ULL;
+    quint64 z = m_state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    return quint32(z % n);
+}
+
+quint32 ByteChooser::below(quint32 n)
+{
+    if (n <= 1)
+        return 0;
+    // As many bytes as n needs, so small choices cost the fuzzer one byte each.
+    quint32 value = 0;
+    for (quint32 range = 1; range < n && range != 0; range <<= 8) {
+        const quint32 byte = m_pos < m_size ? m_data[m_pos] : 0;
+        if (m_pos < m_size)
+            ++m_pos;
+        value = (value << 8) | byte;
+        if (range > (0xFFFFFFFFu >> 8))
+            break;
+    }
+    return value % n;
+}
+
+// --- Content -------------------------------------------------------------------------------------
+
+namespace {
+
+const QStringList &wordPool()
+{
+    static const QStringList words{
+        // Latin, with letters whose case folding is unusual
+        u"habeas"_qs, u"corpus"_qs, u"Lege"_qs, u"artis"_qs, u"EX"_qs, u"nihilo"_qs, u"mea"_qs,
+        u"culpa"_qs, u"ita"_qs, u"est"_qs, u"straße"_qs, u"STRASSE"_qs, u"İsta"_qs, u"ǅemal"_qs,
+        u"Ωmega"_qs, u"lapsus"_qs,
+        // Cyrillic, Bulgarian alphabet corners included
+        u"вината"_qs, u"е"_qs, u"моя"_qs, u"Грешка"_qs, u"на"_qs, u"паметта"_qs, u"ЯБЪЛКА"_qs,
+        u"ябълка"_qs, u"ъгъл"_qs, u"ЬО"_qs, u"мемориае"_qs, u"ёж"_qs, u"щит"_qs,
+        // leading digits and odd characters
+        u"3"_qs, u"10"_qs, u"007"_qs, u"1st"_qs, u"-2"_qs, u"٣"_qs, u"😀"_qs, u"a\tb"_qs, u"\""_qs,
+    };
+    return words;
+}
+
+QString randomText(Chooser &c)
+{
+    if (c.chance(3))
+        return c.chance(50) ? QString() : u" "_qs;
+    const QStringList &words = wordPool();
+    QStringList parts;
+    const int n = c.between(1, 4);
+    for (int i = 0; i < n; ++i)
+        parts << words.at(int(c.below(quint32(words.size()))));
+    QString text = parts.join(u' ');
+    if (c.chance(8))
+        text.prepend(QString::number(c.below(100)) + (c.chance(50) ? u" "_qs : QString()));
+    if (c.chance(2))
+        text = text.repeated(30); // a long line
+    return text;
+}
+
+QString caseVariant(Chooser &c, const QString &text)
+{
+    switch (c.below(3)) {
+    case 0: return text.toUpper();
+    case 1: return text.toLower();
+    default: {
+        QString t = text;
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (c.chance(50))
+                t[i] = t.at(i).isUpper() ? t.at(i).toLower() : t.at(i).toUpper();
+        }
+        return t;
+    }
+    }
+}
+
+QStringList randomSide(Chooser &c, int count)
+{
+    QStringList texts;
+    for (int k = 0; k < count; ++k) {
+        if (!texts.isEmpty() && c.chance(10))
+            texts << texts.at(int(c.below(quint32(texts.size())))); // repeated, which content must not hold
+        else if (!texts.isEmpty() && c.chance(15))
+            texts << caseVariant(c, texts.at(int(c.below(quint32(texts.size())))));
+        else
+            texts << randomText(c);
+    }
+    return texts;
+}
+
+struct Flag
+{
+    const char16_t *text;
+    int sign;
+};
+
+// Flags as an author might write them, well or badly, with what they mean.
+constexpr Flag kFlags[] = {
+    {u"0", 0},         {u"1", 1},        {u"2", 1},          {u"30", 1},      {u"31", 1},
+    {u"41", 1},        {u"-1", -1},      {u"-32768", -1},    {u"99999999999", 1},
+    {u"-99999999999", -1},               {u"abc", 0},        {u"", 0},        {u"7x", 1},
+    {u" 5", 1},        {u"+3", 1},       {u"x7", 0},         {u"0x1F", 0},    {u"٣", 0},
+    {u"1.9", 1},       {u"-0", 0},       {u"00012", 1},      {u"32768", 1},   {u"-", 0},
+};
+
+// Heading plus flags; the signs land in sign[k] for content number k.
+QStringList randomFlags(Chooser &c, const QString &heading, int maxCount, QList<int> &sign)
+{
+    QStringList flags{heading};
+    sign = {0};
+    const int count = int(c.below(quint32(maxCount + 1)));
+    const int zeroChance = int(c.below(101));
+    for (int k = 1; k <= count; ++k) {
+        const Flag &f = c.chance(quint32(zeroChance)) ? kFlags[0]
+                                                      : kFlags[c.below(std::size(kFlags))];
+        flags << QString::fromUtf16(f.text);
+        sign << f.sign;
+    }
+    return flags;
+}
+
+} // namespace
+
+GeneratedContent builtInGenerated()
+{
+    GeneratedContent g;
+    g.content = builtInContent();
+    g.kind = u"built-in"_qs;
+    g.explanationSign = QList<int>(g.content.flags.size(), 0);
+    g.pictureSign = QList<int>(g.content.pictureFlags.size(), 0);
+    return g;
+}
+
+GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
+{
+    GeneratedContent g;
+    g.kind = u"random"_qs;
+    Content &content = g.content;
+    content = builtInContent(); // layout and instruction text as built in, unless changed below
+    const int a = int(c.below(41));
+    const int b = c.chance(20) ? a : int(c.below(41));
+    content.expressions = randomSide(c, a);
+    content.meanings = randomSide(c, b);
+
+    if (c.chance(15)) {
+        // An author's slip in the layout: missing items, words, signs, huge numbers.
+        const QStringList odd{QString(), u"abc"_qs, u"-500"_qs, u"0"_qs, u"99999999999"_qs, u"20000"_qs,
+                              u"1500"_qs, u" 3000"_qs};
+        QStringList layout{randomText(c)};
+        const int items = int(c.below(7));
+        for (int i = 1; i < items; ++i)
+            layout << odd.at(int(c.below(quint32(odd.size()))));
+        content.layout = layout;
+    }
+    if (c.chance(20))
+        content.instructions = randomText(c) + u"\r\n"_qs + randomText(c);
+
+    content.flags = randomFlags(c, u"Ima li obqsneniq"_qs, 45, g.explanationSign);
+    content.lines.clear();
+    const int lists = int(c.below(ContentLimits::kExplanationLists + 1));
+    for (int k = 0; k < lists; ++k) {
+        QStringList lines;
+        const int n = int(c.below(5));
+        for (int i = 0; i < n; ++i)
+            lines << randomText(c);
+        content.lines << lines;
+    }
+
+    content.pictureFlags = randomFlags(c, u"Utochnenie dali ima grafika - 30 br"_qs, 35, g.pictureSign);
+    content.pictures.clear();
+    const int pictures = int(c.below(ContentLimits::kPictures + 1));
+    for (int k = 0; k < pictures; ++k) {
+        if (!picturePaths.isEmpty() && c.chance(70))
+            content.pictures << picturePaths.at(int(c.below(quint32(picturePaths.size()))));
+        else
+            content.pictures << (c.chance(50) ? QString() : u"/nonexistent/picture.png"_qs);
+    }
+    return g;
+}
+
+// --- Actions -------------------------------------------------------------------------------------
+
+QString Action::describe() const
+{
+    switch (kind) {
+    case ActionKind::Select: return u"select list %1 row %2"_qs.arg(index).arg(value);
+    case ActionKind::Press: return u"press button %1"_qs.arg(index);
+    case ActionKind::Thumbnail: return u"click thumbnail"_qs;
+    case ActionKind::ClosePicture: return u"close picture window"_qs;
+    case ActionKind::OpenSettings: return u"menu Color"_qs;
+    case ActionKind::ChooseElement: return u"choose element %1"_qs.arg(index);
+    case ActionKind::MoveSlider: return u"move slider %1 to %2"_qs.arg(index).arg(value);
+    case ActionKind::ChooseSize: return u"choose size row %1"_qs.arg(value);
+    case ActionKind::Save: return u"Запис"_qs;
+    case ActionKind::Cancel: return u"Отказ"_qs;
+    case ActionKind::Exit: return u"Exit"_qs;
+    }
+    return QString();
+}
+
+Action chooseAction(Chooser &c, const Zort &zort, bool settingsOpen, bool diligent)
+{
+    if (diligent && c.chance(75)) {
+        // A learner who works through the test: pick a pair, enter it, evaluate when allowed,
+        // then look at the verdicts and explanations.
+        auto pick = [&](int list) {
+            const int count = int(zort.slowo(list).count());
+            return Action{ActionKind::Select, list, count == 0 ? 0 : int(c.below(quint32(count)))};
+        };
+        if (zort.evaluated())
+            return c.chance(50) ? pick(2) : Action{ActionKind::Press, Zort::Obqsni, 0};
+        if (zort.isEnabled(Zort::Oceni) && c.chance(30))
+            return {ActionKind::Press, Zort::Oceni, 0};
+        if (!zort.slowo(0).hasSelection())
+            return pick(0);
+        if (!zort.slowo(1).hasSelection())
+            return pick(1);
+        return {ActionKind::Press, c.chance(90) ? Zort::Izbrah : Zort::Obqsni, 0};
+    }
+    const quint32 roll = c.below(100);
+    if (roll < 45) {
+        // Mostly the two choice lists, so that pairs get entered and the test gets evaluated.
+        const quint32 r = c.below(10);
+        const int list = r < 4 ? 0 : r < 8 ? 1 : 2;
+        const int count = int(zort.slowo(list).count());
+        const int row = c.chance(6) ? -1 : count == 0 ? 0 : int(c.below(quint32(count)));
+        return {ActionKind::Select, list, row};
+    }
+    if (roll < 82) {
+        const quint32 r = c.below(20);
+        const int button = r < 10 ? 0 : r < 13 ? 1 : r < 17 ? 2 : 3;
+        return {ActionKind::Press, button, 0};
+    }
+    if (roll < 86)
+        return {ActionKind::Thumbnail, 0, 0};
+    if (roll < 87)
+        return {ActionKind::ClosePicture, 0, 0};
+    if (roll < 99) {
+        if (!settingsOpen)
+            return {ActionKind::OpenSettings, 0, 0};
+        const quint32 r = c.below(20);
+        if (r < 4)
+            return {ActionKind::ChooseElement, int(c.below(3)), 0};
+        if (r < 14)
+            return {ActionKind::MoveSlider, int(c.below(3)), c.chance(20) ? int(c.below(2)) * 255 : int(c.below(256))};
+        if (r < 16)
+            return {ActionKind::ChooseSize, 0, int(c.below(7))};
+        if (r < 18)
+            return {ActionKind::Save, 0, 0};
+        return {ActionKind::Cancel, 0, 0};
+    }
+    return {ActionKind::Exit, 0, 0};
+}
+
+// --- Test oracle ---------------------------------------------------------------------------------
+
+namespace {
+
+qint16 numberIn(const QString &text)
+{
+    // Numbers the test writes are plain decimal without sign; anything else would be a fault.
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? qint16(value) : qint16(-1);
+}
+
+QString remaining(qsizetype left, qsizetype right)
+{
+    return u"Остават: "_qs + QString::number(qMin(left, right));
+}
+
+QStringList sortedCopy(QStringList list)
+{
+    list.sort(Qt::CaseSensitive);
+    return list;
+}
+
+template<typename T>
+QString differs(const char *what, const T &expected, const T &actual);
+
+template<>
+QString differs(const char *what, const QString &expected, const QString &actual)
+{
+    return expected == actual ? QString()
+                              : u"%1: expected \"%2\", got \"%3\""_qs.arg(QLatin1String(what), expected, actual);
+}
+
+template<>
+QString differs(const char *what, const QStringList &expected, const QStringList &actual)
+{
+    return expected == actual ? QString()
+                              : u"%1: expected [%2], got [%3]"_qs.arg(QLatin1String(what),
+                                                                     expected.join(u" | "_qs),
+                                                                     actual.join(u" | "_qs));
+}
+
+template<typename T>
+QString differs(const char *what, const T &expected, const T &actual)
+{
+    return expected == actual ? QString()
+                              : u"%1: expected %2, got %3"_qs.arg(QLatin1String(what)).arg(expected).arg(actual);
+}
+
+#define ZORT_CHECK(expr)                                                                           \
+    do {                                                                                           \
+        const QString problem = (expr);                                                            \
+        if (!problem.isEmpty())                                                                    \
+            return problem;                                                                        \
+    } while (false)
+
+} // namespace
+
+TestState TestState::of(const Zort &zort)
+{
+    TestState s;
+    for (int i = 0; i < Zort::kVisibleLists; ++i) {
+        s.slowo[i] = zort.slowo(i).items();
+        s.selected[i] = zort.slowo(i).selected();
+    }
+    for (int i = 0; i < Zort::kHiddenLists; ++i)
+        s.dumN[i] = zort.dumN(i).items();
+    s.nastroiki = zort.nastroiki();
+    for (int i = 0; i < Zort::kButtons; ++i)
+        s.enabled[i] = zort.isEnabled(i);
+    s.counter = zort.counter();
+    s.output = zort.output();
+    s.verdictCorrect = zort.verdictCorrect();
+    s.verdictVisible = zort.verdictVisible();
+    s.evaluated = zort.evaluated();
+    s.tekusht = zort.tekushtNomer();
+    s.brojWerni = zort.brojWerni();
+    s.thumbnail = zort.thumbnail();
+    s.pictureVisible = zort.pictureWindowVisible();
+    s.pictureItem = zort.pictureWindowItem();
+    return s;
+}
+
+int TestOracle::score(int correct, int n)
+{
+    if (n <= 0)
+        return 0;
+    const int scaled = correct * 100;
+    int q = scaled / n;
+    const int twiceRest = 2 * (scaled % n);
+    if (twiceRest > n || (twiceRest == n && q % 2 == 1))
+        ++q;
+    return q;
+}
+
+QString TestOracle::explanation(int p) const
+{
+    const Content &c = m_gen.content;
+    const QString q = u"\""_qs;
+    QString text = u"\r\n"_qs + q + c.expressions.value(p - 1) + q + u" е във връзка с "_qs + q
+                   + c.meanings.value(p - 1) + q;
+    if (m_gen.explanationSignOf(p) > 0 && p >= 1 && p <= c.lines.size()) {
+        for (const QString &line : c.lines.at(p - 1))
+            text += u"\r\n"_qs + line;
+    }
+    return text;
+}
+
+void TestOracle::showPicture(TestState &e, int p) const
+{
+    e.thumbnail = m_gen.pictureSignOf(p) != 0 ? p : 0;
+    e.pictureVisible = false;
+}
+
+void TestOracle::runHandler(TestState &e, int list) const
+{
+    const qsizetype p = e.selected[list];
+    if (p < 0)
+        return;
+    if (list == 0) {
+        e.tekusht = numberIn(e.dumN[0].value(p));
+        showPicture(e, e.tekusht);
+    } else if (list == 2) {
+        e.output.clear();
+        e.tekusht = numberIn(e.dumN[2].value(p));
+        showPicture(e, e.tekusht);
+        e.verdictCorrect = e.dumN[2].value(p) == e.dumN[3].value(p);
+    }
+}
+
+void TestOracle::enter(TestState &e) const
+{
+    const qsizetype iL = e.selected[0];
+    const qsizetype iR = e.selected[1];
+    if (iL < 0 || iR < 0)
+        return;
+    e.slowo[2] << e.slowo[0].at(iL) + u' ' + e.slowo[1].at(iR);
+    e.dumN[2] << e.dumN[0].at(iL);
+    e.dumN[3] << e.dumN[1].at(iR);
+    e.slowo[0].removeAt(iL);
+    e.slowo[1].removeAt(iR);
+    e.dumN[0].removeAt(iL);
+    e.dumN[1].removeAt(iR);
+    e.selected[0] = e.selected[1] = -1;
+    e.counter = remaining(e.slowo[0].size(), e.slowo[1].size());
+}
+
+int TestOracle::correctByText(const Zort &zort) const
+{
+    // From the texts alone: the entered pair's items sit at the same content position.
+    const Content &c = m_gen.content;
+    int correct = 0;
+    for (qsizetype r = 0; r < zort.dumN(2).count(); ++r) {
+        const QString expression = c.expressions.value(zort.dumN(2).at(r).toInt() - 1);
+        const QString meaning = c.meanings.value(zort.dumN(3).at(r).toInt() - 1);
+        if (c.expressions.indexOf(expression) == c.meanings.indexOf(meaning))
+            ++correct;
+    }
+    return correct;
+}
+
+QString TestOracle::checkStartup(const Zort &zort)
+{
+    const Content &c = m_gen.content;
+    const qsizetype a = c.expressions.size();
+    const qsizetype b = c.meanings.size();
+    ZORT_CHECK(differs("caption", c.layout.value(0), zort.caption()));
+    ZORT_CHECK(differs("output at start-up", c.instructions, zort.output()));
+    ZORT_CHECK(differs("counter at start-up", u"Оставащи:"_qs, zort.counter()));
+    ZORT_CHECK(differs("left list", sortedCopy(c.expressions), sortedCopy(zort.slowo(0).items())));
+    ZORT_CHECK(differs("right list", sortedCopy(c.meanings), sortedCopy(zort.slowo(1).items())));
+    ZORT_CHECK(differs("left selection", a > 0 ? qsizetype(0) : qsizetype(-1), zort.slowo(0).selected()));
+    ZORT_CHECK(differs("right selection", b > 0 ? qsizetype(0) : qsizetype(-1), zort.slowo(1).selected()));
+    ZORT_CHECK(differs("entered at start-up", qsizetype(0), zort.slowo(2).count()));
+    const std::array<bool, 4> buttons{true, true, 0 >= 3 * b, true};
+    for (int i = 0; i < Zort::kButtons; ++i)
+        ZORT_CHECK(differs("button at start-up", buttons[i], zort.isEnabled(i)));
+    const qint16 first = a > 0 ? numberIn(zort.dumN(0).at(0)) : 0;
+    ZORT_CHECK(differs("current item at start-up", first, zort.tekushtNomer()));
+    ZORT_CHECK(differs("thumbnail at start-up", m_gen.pictureSignOf(first) != 0 ? int(first) : 0,
+                       zort.thumbnail()));
+    ZORT_CHECK(differs("verdict visible at start-up", false, zort.verdictVisible()));
+    return checkState(zort);
+}
+
+QString TestOracle::checkState(const Zort &zort) const
+{
+    const Content &c = m_gen.content;
+    const qsizetype a = c.expressions.size();
+    const qsizetype b = c.meanings.size();
+
+    // Hidden lists parallel to the visible ones.
+    for (int side = 0; side < 2; ++side) {
+        ZORT_CHECK(differs("visible and hidden list counts", zort.slowo(side).count(), zort.dumN(side).count()));
+        const QStringList &texts = side == 0 ? c.expressions : c.meanings;
+        QStringList numbers;
+        for (const QString &text : zort.slowo(side).items())
+            numbers << QString::number(texts.indexOf(text) + 1);
+        ZORT_CHECK(differs("content numbers of a choice list", numbers, zort.dumN(side).items()));
+        const QStringList &items = zort.slowo(side).items();
+        for (qsizetype i = 1; i < items.size(); ++i) {
+            if (QString::compare(items.at(i - 1), items.at(i), Qt::CaseInsensitive) > 0)
+                return u"choice list %1 not sorted at row %2"_qs.arg(side).arg(i);
+        }
+        const qsizetype sel = zort.slowo(side).selected();
+        if (sel < -1 || sel >= zort.slowo(side).count())
+            return u"selection %1 outside list %2"_qs.arg(sel).arg(side);
+    }
+    const qsizetype entered = zort.slowo(2).count();
+    ZORT_CHECK(differs("entered and their expression numbers", entered, zort.dumN(2).count()));
+    ZORT_CHECK(differs("entered and their meaning numbers", entered, zort.dumN(3).count()));
+    if (zort.slowo(2).selected() < -1 || zort.slowo(2).selected() >= entered)
+        return u"entered selection outside the list"_qs;
+
+    QStringList numbers4, numbers5;
+    for (qsizetype k = 1; k <= a; ++k)
+        numbers4 << QString::number(k);
+    for (qsizetype k = 1; k <= b; ++k)
+        numbers5 << QString::number(k);
+    ZORT_CHECK(differs("dum_N 4", numbers4, zort.dumN(4).items()));
+    ZORT_CHECK(differs("dum_N 5", numbers5, zort.dumN(5).items()));
+    const qsizetype n = qMin(a, b);
+    ZORT_CHECK(differs("Nastroiki", QString::number(n), zort.nastroiki()));
+
+    // Every content item in exactly one place.
+    QStringList left = zort.slowo(0).items();
+    QStringList right = zort.slowo(1).items();
+    for (qsizetype r = 0; r < entered; ++r) {
+        const int kL = zort.dumN(2).at(r).toInt();
+        const int kR = zort.dumN(3).at(r).toInt();
+        if (kL < 1 || kL > a || kR < 1 || kR > b)
+            return u"entered pair %1 has numbers %2, %3"_qs.arg(r).arg(zort.dumN(2).at(r), zort.dumN(3).at(r));
+        ZORT_CHECK(differs("entered text", c.expressions.at(kL - 1) + u' ' + c.meanings.at(kR - 1), zort.slowo(2).at(r)));
+        left << c.expressions.at(kL - 1);
+        right << c.meanings.at(kR - 1);
+    }
+    ZORT_CHECK(differs("expressions in one place each", sortedCopy(c.expressions), sortedCopy(left)));
+    ZORT_CHECK(differs("meanings in one place each", sortedCopy(c.meanings), sortedCopy(right)));
+
+    // Counter, score and buttons by phase.
+    const qsizetype nl = zort.slowo(0).count(), nr = zort.slowo(1).count();
+    if (!zort.evaluated()) {
+        if (zort.counter() != u"Оставащи:"_qs)
+            ZORT_CHECK(differs("counter", remaining(nl, nr), zort.counter()));
+        if (!zort.isEnabled(0) || !zort.isEnabled(1))
+            return u"entry buttons disabled before the evaluation"_qs;
+        ZORT_CHECK(differs("verdict visible before the evaluation", false, zort.verdictVisible()));
+    } else {
+        const int correct = correctByText(zort);
+        ZORT_CHECK(differs("Broj_werni", correct, int(zort.brojWerni())));
+        const int s = score(correct, int(n));
+        if (s < 0 || s > 100)
+            return u"score %1 outside 0 to 100"_qs.arg(s);
+        ZORT_CHECK(differs("counter after the evaluation", u"Верни: %1%"_qs.arg(s), zort.counter()));
+        const std::array<bool, 4> review{false, false, false, true};
+        for (int i = 0; i < Zort::kButtons; ++i)
+            ZORT_CHECK(differs("button after the evaluation", review[i], zort.isEnabled(i)));
+        ZORT_CHECK(differs("verdict visible after the evaluation", true, zort.verdictVisible()));
+        const qsizetype sel = zort.slowo(2).selected();
+        if (sel >= 0) {
+            const bool correctPair = c.expressions.indexOf(c.expressions.value(zort.dumN(2).at(sel).toInt() - 1))
+                                     == c.meanings.indexOf(c.meanings.value(zort.dumN(3).at(sel).toInt() - 1));
+            ZORT_CHECK(differs("verdict of the selected pair", correctPair, zort.verdictCorrect()));
+            ZORT_CHECK(differs("verdict text", correctPair ? u"ДА"_qs : u"НЕ"_qs, zort.verdictText()));
+            ZORT_CHECK(differs("verdict colour", correctPair ? 65280u : 255u, zort.verdictColour()));
+        }
+    }
+    if (zort.tekushtNomer() < 0 || zort.tekushtNomer() > a)
+        return u"current item %1 outside the content"_qs.arg(zort.tekushtNomer());
+    if (zort.thumbnail() != 0 && m_gen.pictureSignOf(zort.thumbnail()) == 0)
+        return u"thumbnail shows item %1, which has no picture"_qs.arg(zort.thumbnail());
+    if (zort.pictureWindowVisible() && m_gen.pictureSignOf(zort.pictureWindowItem()) <= 0)
+        return u"picture window open for item %1"_qs.arg(zort.pictureWindowItem());
+    return QString();
+}
+
+QString TestOracle::checkSortedSide(const TestState &before, const TestState &after, int side,
+                                    const QString &inserted) const
+{
+    QStringList expected = before.slowo[side];
+    expected << inserted;
+    ZORT_CHECK(differs(side == 0 ? "left list" : "right list", sortedCopy(expected), sortedCopy(after.slowo[side])));
+    // A selection stays on its item when a restored one lands before it.
+    const QString was = before.selected[side] >= 0 ? before.slowo[side].at(before.selected[side]) : QString();
+    const QString now = after.selected[side] >= 0 ? after.slowo[side].at(after.selected[side]) : QString();
+    ZORT_CHECK(differs("selection kept", before.selected[side] >= 0, after.selected[side] >= 0));
+    return differs("selected item kept", was, now);
+}
+
+QString TestOracle::checkStep(const TestState &before, const Action &action, const Zort &zort, bool pressRan)
+{
+    const Content &c = m_gen.content;
+    const TestState after = TestState::of(zort);
+    TestState e = before;
+    // Sorted lists get their restored items at a place the check does not predict.
+    bool restored = false;
+    QString restoredLeft, restoredRight;
+
+    switch (action.kind) {
+    case ActionKind::Select: {
+        const qsizetype count = before.slowo[action.index].size();
+        const qsizetype row = action.value >= 0 && action.value < count ? action.value : -1;
+        if (row >= 0 && row != e.selected[action.index]) {
+            e.selected[action.index] = row;
+            runHandler(e, action.index);
+        }
+        break;
+    }
+    case ActionKind::Press: {
+        ZORT_CHECK(differs("a click that ran", before.enabled[action.index], pressRan));
+        if (!before.enabled[action.index])
+            break; // a disabled button sends no click
+        e.enabled[2] = e.slowo[2].size() >= 3 * e.slowo[1].size();
+        switch (action.index) {
+        case Zort::Izbrah:
+            enter(e);
+            break;
+        case Zort::Wyrni: {
+            const qsizetype s = e.selected[2];
+            if (s < 0)
+                break;
+            restored = true;
+            restoredLeft = c.expressions.value(e.dumN[2].at(s).toInt() - 1);
+            restoredRight = c.meanings.value(e.dumN[3].at(s).toInt() - 1);
+            e.slowo[2].removeAt(s);
+            e.dumN[2].removeAt(s);
+            e.dumN[3].removeAt(s);
+            e.selected[2] = -1;
+            if (e.slowo[2].size() > s) {
+                e.selected[2] = s;
+                runHandler(e, 2);
+            }
+            e.counter = remaining(before.slowo[0].size() + 1, before.slowo[1].size() + 1);
+            if (e.selected[2] < 0 && !e.slowo[2].isEmpty()) {
+                e.selected[2] = e.slowo[2].size() - 1;
+                runHandler(e, 2);
+            }
+            break;
+        }
+        case Zort::Oceni: {
+            if (e.slowo[2].isEmpty())
+                break;
+            int correct = 0;
+            for (qsizetype r = 0; r < e.dumN[2].size(); ++r)
+                correct += e.dumN[2].at(r) == e.dumN[3].at(r) ? 1 : 0;
+            e.brojWerni = qint16(correct);
+            e.enabled[0] = e.enabled[1] = false;
+            e.counter = u"Верни: %1%"_qs.arg(score(correct, e.nastroiki.toInt()));
+            e.selected[2] = 0;
+            runHandler(e, 2);
+            e.verdictVisible = true;
+            e.evaluated = true;
+            e.enabled[3] = true;
+            e.enabled[2] = false;
+            break;
+        }
+        case Zort::Obqsni:
+            if (e.enabled[0]) {
+                if (e.selected[0] < 0 || e.selected[1] < 0)
+                    break;
+                const int p = int(c.expressions.indexOf(e.slowo[0].at(e.selected[0]))) + 1;
+                enter(e);
+                e.output = explanation(p);
+                showPicture(e, p);
+                e.enabled[3] = false;
+                m_explained = true;
+            } else {
+                if (e.selected[2] < 0)
+                    break;
+                const int p = numberIn(e.dumN[2].at(e.selected[2]));
+                e.output = explanation(p);
+                showPicture(e, p);
+                e.enabled[2] = false;
+            }
+            break;
+        }
+        break;
+    }
+    case ActionKind::Thumbnail:
+        if (m_gen.pictureSignOf(before.tekusht) > 0) {
+            e.pictureVisible = true;
+            e.pictureItem = before.tekusht;
+        }
+        break;
+    case ActionKind::ClosePicture:
+        e.pictureVisible = false;
+        break;
+    default:
+        break; // settings and "Exit" leave the test alone
+    }
+
+    if (restored) {
+        ZORT_CHECK(checkSortedSide(before, after, 0, restoredLeft));
+        ZORT_CHECK(checkSortedSide(before, after, 1, restoredRight));
+    } else {
+        for (int side = 0; side < 2; ++side) {
+            ZORT_CHECK(differs("choice list", e.slowo[side], after.slowo[side]));
+            ZORT_CHECK(differs("choice selection", e.selected[side], after.selected[side]));
+            ZORT_CHECK(differs("hidden numbers", e.dumN[side], after.dumN[side]));
+        }
+    }
+    ZORT_CHECK(differs("entered list", e.slowo[2], after.slowo[2]));
+    ZORT_CHECK(differs("entered selection", e.selected[2], after.selected[2]));
+    ZORT_CHECK(differs("dum_N 2", e.dumN[2], after.dumN[2]));
+    ZORT_CHECK(differs("dum_N 3", e.dumN[3], after.dumN[3]));
+    for (int i = 0; i < Zort::kButtons; ++i)
+        ZORT_CHECK(differs(i == 0 ? "Избрах enabled" : i == 1 ? "Върни enabled" : i == 2 ? "Оцени enabled" : "Обясни enabled",
+                           e.enabled[i], after.enabled[i]));
+    ZORT_CHECK(differs("counter", e.counter, after.counter));
+    ZORT_CHECK(differs("output", e.output, after.output));
+    ZORT_CHECK(differs("verdict", e.verdictCorrect, after.verdictCorrect));
+    ZORT_CHECK(differs("verdict visible", e.verdictVisible, after.verdictVisible));
+    ZORT_CHECK(differs("evaluated", e.evaluated, after.evaluated));
+    ZORT_CHECK(differs("Tekusht_nomer", e.tekusht, after.tekusht));
+    ZORT_CHECK(differs("Broj_werni", e.brojWerni, after.brojWerni));
+    ZORT_CHECK(differs("thumbnail", e.thumbnail, after.thumbnail));
+    ZORT_CHECK(differs("picture window visible", e.pictureVisible, after.pictureVisible));
+    if (after.pictureVisible)
+        ZORT_CHECK(differs("picture window item", e.pictureItem, after.pictureItem));
+    if (!zort.evaluated())
+        ZORT_CHECK(differs("Обясни enabled until used", !m_explained, zort.isEnabled(3)));
+    return checkState(zort);
+}
+
+// --- Settings ------------------------------------------------------------------------------------
+
+QString expectedColourCaption(qint32 colour)
+{
+    return u"Цвят в 10/16-тичен код = "_qs + QString::number(colour) + u" /H"_qs
+           + QString::number(colour, 16).toUpper();
+}
+
+namespace {
+
+bool isPlainNumber(const QString &text, qint64 max)
+{
+    if (text.isEmpty() || (text.size() > 1 && text.startsWith(u'0')))
+        return false;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    return ok && value >= 0 && value <= max && QString::number(value) == text;
+}
+
+} // namespace
+
+QString checkSettingsStore(const Cweta &store, bool openedOnce)
+{
+    ZORT_CHECK(differs("settings store size", qsizetype(Cweta::kItems), store.items().size()));
+    ZORT_CHECK(differs("settings remark", u"всичко това е за управление на цветове"_qs, store.item(0)));
+    ZORT_CHECK(differs("font face", u"Times New Roman"_qs, store.item(Cweta::kFontFace)));
+    const int size = store.item(Cweta::kFontSize).toInt();
+    if (!isPlainNumber(store.item(Cweta::kFontSize), 14) || size < 8)
+        return u"font size item \"%1\""_qs.arg(store.item(Cweta::kFontSize));
+    for (int e = 0; e < Cweta::kElements; ++e) {
+        const QString colour = store.item(Cweta::colourItem(e));
+        if (!isPlainNumber(colour, ColourValue::kMask))
+            return u"colour of element %1 is \"%2\""_qs.arg(e).arg(colour);
+        for (int k = 0; k < 3; ++k) {
+            if (!isPlainNumber(store.item(Cweta::componentItem(e, k)), 255))
+                return u"component %1 of element %2 is \"%3\""_qs.arg(k).arg(e).arg(store.item(Cweta::componentItem(e, k)));
+        }
+        if (openedOnce) {
+            const qint32 value = colour.toInt();
+            const QStringList split{QString::number(value & 0xFF), QString::number((value >> 8) & 0xFF),
+                                    QString::number((value >> 16) & 0xFF)};
+            const QStringList components{store.item(Cweta::componentItem(e, 0)), store.item(Cweta::componentItem(e, 1)),
+                                         store.item(Cweta::componentItem(e, 2))};
+            ZORT_CHECK(differs("components are the split of the colour", split, components));
+        }
+    }
+    return QString();
+}
+
+QString SettingsSession::checkStore() const
+{
+    return checkSettingsStore(m_store, m_openedOnce);
+}
+
+QString SettingsSession::apply(const Action &action)
+{
+    const QStringList before = m_store.items();
+    QStringList expected = before;
+    const Cwiat &w = m_cwiat;
+    switch (action.kind) {
+    case ActionKind::OpenSettings:
+        if (m_open)
+            return u"opened twice"_qs;
+        m_cwiat.open(m_faces);
+        m_open = m_openedOnce = true;
+        m_refreshed = false;
+        for (int e = 0; e < Cweta::kElements; ++e) {
+            const qint32 value = before.at(Cweta::colourItem(e)).toInt();
+            expected[Cweta::componentItem(e, 0)] = QString::number(value & 0xFF);
+            expected[Cweta::componentItem(e, 1)] = QString::number((value >> 8) & 0xFF);
+            expected[Cweta::componentItem(e, 2)] = QString::number((value >> 16) & 0xFF);
+        }
+        ZORT_CHECK(differs("edited element on opening", 0, w.editedElement()));
+        for (int k = 0; k < 3; ++k) {
+            ZORT_CHECK(differs("slider on opening", expected.at(Cweta::componentItem(0, k)).toInt(), w.sliderPosition(k)));
+            ZORT_CHECK(differs("read-out on opening", QString(QChar(u"RGB"[k])), w.readout(k)));
+        }
+        ZORT_CHECK(differs("colour caption on opening", u"Цвят"_qs, w.colourCaption()));
+        ZORT_CHECK(differs("window grey on opening", Cwiat::kGrey, w.windowBackground()));
+        for (int e = 0; e < Cweta::kElements; ++e)
+            ZORT_CHECK(differs("option colour on opening", before.at(Cweta::colourItem(e)).toInt(), w.optionColour(e)));
+        ZORT_CHECK(differs("sample size on opening", before.at(Cweta::kFontSize).toInt(), w.sampleSize()));
+        ZORT_CHECK(differs("size selected on opening", qsizetype(before.at(Cweta::kFontSize).toInt() - 8),
+                           w.fontList(Cwiat::kSizeList).selected()));
+        break;
+    case ActionKind::ChooseElement: {
+        m_cwiat.Option1_Click(action.index);
+        m_refreshed = true;
+        ZORT_CHECK(differs("edited element", action.index, w.editedElement()));
+        for (int k = 0; k < 3; ++k)
+            ZORT_CHECK(differs("slider follows the element", before.at(Cweta::componentItem(action.index, k)).toInt(),
+                               w.sliderPosition(k)));
+        ZORT_CHECK(differs("current colour", before.at(Cweta::colourItem(action.index)).toInt(), w.currentColour()));
+        break;
+    }
+    case ActionKind::MoveSlider: {
+        const int e = w.editedElement();
+        m_cwiat.Slider1_Scroll(action.index, action.value);
+        m_refreshed = true;
+        expected[Cweta::componentItem(e, action.index)] = QString::number(action.value);
+        const qint32 colour = ColourValue::compose(expected.at(Cweta::componentItem(e, 0)).toInt(),
+                                                   expected.at(Cweta::componentItem(e, 1)).toInt(),
+                                                   expected.at(Cweta::componentItem(e, 2)).toInt());
+        expected[Cweta::colourItem(e)] = QString::number(colour);
+        ZORT_CHECK(differs("slider position", action.value, w.sliderPosition(action.index)));
+        ZORT_CHECK(differs("current colour", colour, w.currentColour()));
+        break;
+    }
+    case ActionKind::ChooseSize:
+        m_cwiat.setListFontIndex(Cwiat::kSizeList, action.value);
+        if (action.value >= 0 && action.value < 7) {
+            expected[Cweta::kFontSize] = QString::number(8 + action.value);
+            ZORT_CHECK(differs("sample size", 8 + action.value, w.sampleSize()));
+        }
+        break;
+    case ActionKind::Save: {
+        m_applied = m_cwiat.zapis();
+        m_open = false;
+        ZORT_CHECK(differs("applied form background", quint32(before.at(3).toUInt()), m_applied.formBackground));
+        ZORT_CHECK(differs("applied text background", quint32(before.at(7).toUInt()), m_applied.textBackground));
+        ZORT_CHECK(differs("applied text colour", quint32(before.at(11).toUInt()), m_applied.textColour));
+        ZORT_CHECK(differs("applied face", before.at(1), m_applied.fontFace));
+        ZORT_CHECK(differs("applied size", before.at(2).toInt(), m_applied.fontSize));
+        break;
+    }
+    case ActionKind::Cancel:
+        m_open = false;
+        break;
+    default:
+        return QString();
+    }
+    if (m_open && !m_refreshed) {
+        // Until the first element choice or slider movement the window keeps its opening look.
+        for (int k = 0; k < 3; ++k)
+            ZORT_CHECK(differs("read-out before any refresh", QString(QChar(u"RGB"[k])), w.readout(k)));
+        ZORT_CHECK(differs("colour caption before any refresh", u"Цвят"_qs, w.colourCaption()));
+    } else if (m_open) {
+        for (int k = 0; k < 3; ++k)
+            ZORT_CHECK(differs("read-out", QString::number(w.sliderPosition(k)), w.readout(k)));
+        const qint32 colour = ColourValue::compose(w.sliderPosition(0), w.sliderPosition(1), w.sliderPosition(2));
+        ZORT_CHECK(differs("current colour is the sliders'", colour, w.currentColour()));
+        ZORT_CHECK(differs("colour caption", expectedColourCaption(colour), w.colourCaption()));
+        ZORT_CHECK(differs("swatch", colour, w.swatchColour()));
+        ZORT_CHECK(differs("option of the edited element", colour, w.optionColour(w.editedElement())));
+    }
+    ZORT_CHECK(differs("settings store", expected, m_store.items()));
+    return checkStore();
+}
+
+// --- Sessions ------------------------------------------------------------------------------------
+
+QString Figures::summary() const
+{
+    return u"%1 sessions, %2 actions, %3 contents, %4 pair entries, %5 take-backs, %6 explanations, "
+           "%7 evaluations, %8 settings actions, %9 invariant violations"_qs
+        .arg(sessions).arg(actions).arg(contents).arg(entries).arg(takeBacks).arg(explanations)
+        .arg(evaluations).arg(settingsActions).arg(violations);
+}
+
+QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QStringList &picturePaths,
+                    const QStringList &faces)
+{
+    const GeneratedContent content = chooser.chance(10) ? builtInGenerated() : generateContent(chooser, picturePaths);
+    ++figures.sessions;
+    ++figures.contents;
+    QStringList log{u"content: %1, %2 expressions, %3 meanings"_qs.arg(content.kind)
+                        .arg(content.content.expressions.size()).arg(content.content.meanings.size())};
+    auto fail = [&](const QString &problem) {
+        ++figures.violations;
+        return problem + u"\n  after: "_qs + log.mid(qMax(qsizetype(0), log.size() - 25)).join(u"\n         "_qs);
+    };
+
+    const bool diligent = chooser.chance(40);
+    Zort zort(content.content);
+    zort.Form_Load();
+    TestOracle oracle(content);
+    QString problem = oracle.checkStartup(zort);
+    if (!problem.isEmpty())
+        return fail(problem);
+
+    QStringList installed = faces;
+    if (installed.isEmpty())
+        installed = QStringList{u"DejaVu Sans"_qs, u"Times New Roman"_qs, u"times new roman"_qs, u"Times New Roman"_qs};
+    SettingsSession settings(installed);
+    problem = settings.checkStore();
+    if (!problem.isEmpty())
+        return fail(problem);
+
+    for (int step = 0; step < maxActions && !chooser.exhausted(); ++step) {
+        const Action action = chooseAction(chooser, zort, settings.isOpen(), diligent);
+        log << action.describe();
+        ++figures.actions;
+        if (action.kind == ActionKind::Exit)
+            break;
+        const TestState before = TestState::of(zort);
+        bool ran = false;
+        switch (action.kind) {
+        case ActionKind::Select:
+            // A learner moves a selection but cannot take it away (the window keeps it), so
+            // "nothing" only arises from entering pairs.
+            if (action.value >= 0)
+                zort.selectSlowo(action.index, action.value);
+            break;
+        case ActionKind::Press: {
+            ran = zort.pressButton(qint16(action.index));
+            if (ran && action.index == Zort::Izbrah && zort.slowo(2).count() > before.slowo[2].size())
+                ++figures.entries;
+            if (ran && action.index == Zort::Wyrni && zort.slowo(2).count() < before.slowo[2].size())
+                ++figures.takeBacks;
+            if (ran && action.index == Zort::Oceni && zort.evaluated() && !before.evaluated)
+                ++figures.evaluations;
+            if (ran && action.index == Zort::Obqsni && zort.output() != before.output)
+                ++figures.explanations;
+            break;
+        }
+        case ActionKind::Thumbnail: zort.Grafika_Click(); break;
+        case ActionKind::ClosePicture: zort.closePictureWindow(); break;
+        default:
+            ++figures.settingsActions;
+            problem = settings.apply(action);
+            if (!problem.isEmpty())
+                return fail(problem);
+            break;
+        }
+        problem = oracle.checkStep(before, action, zort, ran);
+        if (!problem.isEmpty())
+            return fail(problem);
+    }
+    return QString();
+}
+
+} // namespace Reliability

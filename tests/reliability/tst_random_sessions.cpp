@@ -1,0 +1,95 @@
+#include "session_driver.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+using namespace Reliability;
+
+namespace {
+
+// ZORT_SEED=<n> replays one session; ZORT_SESSIONS=<n> changes how many each batch plays.
+qint64 envNumber(const char *name, qint64 fallback)
+{
+    bool ok = false;
+    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+class TestRandomSessions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void coreSessions_data();
+    void coreSessions();
+    void fuzzCorpusReplays();
+    void cleanupTestCase();
+
+private:
+    Figures m_figures;
+    qint64 m_elapsedMs = 0;
+};
+
+void TestRandomSessions::coreSessions_data()
+{
+    QTest::addColumn<quint64>("firstSeed");
+    QTest::addColumn<qint64>("sessions");
+    const qint64 replay = envNumber("ZORT_SEED", -1);
+    if (replay >= 0) {
+        QTest::newRow("replay") << quint64(replay) << qint64(1);
+        return;
+    }
+    // Batches of consecutive seeds, so a slow or failing batch shows which range to look at.
+    const qint64 perBatch = envNumber("ZORT_SESSIONS", 500);
+    for (quint64 batch = 0; batch < 8; ++batch) {
+        const quint64 first = batch * 1000000;
+        QTest::addRow("seeds %llu..", first) << first << perBatch;
+    }
+}
+
+void TestRandomSessions::coreSessions()
+{
+    QFETCH(quint64, firstSeed);
+    QFETCH(qint64, sessions);
+    QElapsedTimer timer;
+    timer.start();
+    for (qint64 i = 0; i < sessions; ++i) {
+        const quint64 seed = firstSeed + quint64(i);
+        SeededChooser chooser(seed);
+        const int maxActions = chooser.between(10, 400);
+        const QString problem = playSession(chooser, maxActions, m_figures);
+        if (!problem.isEmpty())
+            QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions coreSessions"_qs.arg(seed).arg(problem)));
+    }
+    m_elapsedMs += timer.elapsed();
+}
+
+// The fuzzer's seed corpus, played by the same driver in every build.
+void TestRandomSessions::fuzzCorpusReplays()
+{
+    const QString dir = QStringLiteral(ZORT_FUZZ_CORPUS);
+    QDir corpus(dir);
+    const QStringList files = corpus.entryList(QDir::Files);
+    QVERIFY2(!files.isEmpty(), qPrintable(dir));
+    for (const QString &name : files) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ByteChooser chooser(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+        Figures figures;
+        const QString problem = playSession(chooser, 1000, figures);
+        QVERIFY2(problem.isEmpty(), qPrintable(name + u": "_qs + problem));
+    }
+}
+
+void TestRandomSessions::cleanupTestCase()
+{
+    qInfo("core sessions: %s in %lld ms", qPrintable(m_figures.summary()), m_elapsedMs);
+}
+
+QTEST_GUILESS_MAIN(TestRandomSessions)
+#include "tst_random_sessions.moc"
