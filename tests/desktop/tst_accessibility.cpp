@@ -1,0 +1,97 @@
+#include "test_support.h"
+#include "test_window/zort_window.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <memory>
+
+// What a screen reader gets from the main window: the verdict as text with the square's
+// description, the counter label's current text as its name, and the output box's text.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<ZortWindow> m_window;
+
+    QAccessibleInterface *accessible(const QString &name) const
+    {
+        QWidget *widget = m_window->findChild<QWidget *>(name);
+        return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    }
+    static QString allText(QAccessibleInterface *iface)
+    {
+        QAccessibleTextInterface *text = iface->textInterface();
+        return text ? text->text(0, text->characterCount()) : iface->text(QAccessible::Value);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_window = std::make_unique<ZortWindow>(builtInContent());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void readsTheTestAsText_data()
+    {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<QString>("counter");
+        QTest::addColumn<QString>("verdict"); // empty: the square is hidden
+        QTest::addColumn<QString>("output");  // text the output box starts with
+        const Content &content = builtInContent();
+        const QString explained = u"\n\"%1\" е във връзка с \"%2\""_qs.arg(content.expressions.at(1), content.meanings.at(1));
+        QTest::newRow("start-up") << 0 << u"Оставащи:"_qs << QString() << u"Това е релационен тест."_qs;
+        QTest::newRow("one pair entered") << 1 << u"Остават: 26"_qs << QString() << u"Това е релационен тест."_qs;
+        QTest::newRow("evaluated, right pair") << 2 << u"Верни: 74%"_qs << u"ДА"_qs << QString();
+        QTest::newRow("wrong pair selected") << 3 << u"Верни: 74%"_qs << u"НЕ"_qs << QString();
+        QTest::newRow("wrong pair explained") << 4 << u"Верни: 74%"_qs << u"НЕ"_qs << explained;
+    }
+    void readsTheTestAsText()
+    {
+        QFETCH(int, stage);
+        QFETCH(QString, counter);
+        QFETCH(QString, verdict);
+        QFETCH(QString, output);
+        Zort &zort = m_window->zort();
+        if (stage >= 1)
+            enterPair(zort, 1, 1);
+        if (stage >= 2) {
+            // 22 pairs, 2 and 4 crossed: 20 of 27 right.
+            for (int k = 2; k <= 22; ++k)
+                enterPair(zort, k, k == 2 ? 4 : k == 4 ? 2 : k);
+            zort.pressButton(Zort::Oceni);
+            zort.pressButton(Zort::Oceni); // the first press only enabled it
+            zort.selectSlowo(2, 0);
+        }
+        if (stage >= 3)
+            zort.selectSlowo(2, 1);
+        if (stage >= 4)
+            zort.pressButton(Zort::Obqsni);
+
+        QAccessibleInterface *label = accessible(u"Ndapis"_qs);
+        QVERIFY(label);
+        QCOMPARE(label->role(), QAccessible::StaticText);
+        QCOMPARE(label->text(QAccessible::Name), counter);
+        QCOMPARE(label->text(QAccessible::Description), u"Извежда резултатите в края на теста"_qs);
+
+        QAccessibleInterface *square = accessible(u"Prowerka_1"_qs);
+        QVERIFY(square);
+        QCOMPARE(square->state().invisible, verdict.isEmpty());
+        if (!verdict.isEmpty()) {
+            QCOMPARE(square->text(QAccessible::Name), u"Оценка на двойката"_qs);
+            QCOMPARE(allText(square), verdict);
+            QCOMPARE(square->text(QAccessible::Description), u"зелено - Вярно; червено - Грешно"_qs);
+            QVERIFY(square->state().readOnly);
+            QVERIFY(square->state().focusable);
+        }
+
+        QAccessibleInterface *box = accessible(u"Prowerka_0"_qs);
+        QVERIFY(box);
+        QCOMPARE(box->text(QAccessible::Name), u"Указания и обяснения"_qs);
+        QVERIFY2(allText(box).startsWith(output), qPrintable(allText(box).left(80)));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,93 @@
+#include "test_window/zort_window.h"
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRawFont>
+#include <QTest>
+
+#include <memory>
+
+// Run by CTest at QT_SCALE_FACTOR 1, 1.5 and 2: the window must render at the screen's full
+// resolution, and the texts that have to fit their fixed boxes must still fit in the font the
+// machine resolves "Times New Roman" to.
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<ZortWindow> m_window;
+    template <typename T = QWidget>
+    T *child(const QString &name) const { return m_window->findChild<T *>(name); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_window = std::make_unique<ZortWindow>(builtInContent());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    // Crisp text: the window is drawn with as many pixels as the scale gives, not stretched.
+    void rendersAtScreenResolution()
+    {
+        const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        QCOMPARE(m_window->devicePixelRatio(), scale);
+        const QPixmap shot = m_window->grab();
+        QCOMPARE(shot.devicePixelRatio(), scale);
+        QCOMPARE(shot.size(), m_window->size() * scale);
+        // The layout is in logical pixels, the same at every scale.
+        QCOMPARE(m_window->frameGeometry().width(), 750);
+        QCOMPARE(m_window->centralWidget()->height(), 467);
+    }
+
+    // The face the window's font resolves to has every letter the test shows.
+    void fontHasCyrillicGlyphs()
+    {
+        const QFont font = child<QListWidget>(u"Slowo_1"_qs)->font();
+        const QRawFont raw = QRawFont::fromFont(font);
+        QVERIFY2(raw.isValid(), qPrintable(QFontInfo(font).family()));
+        const Content &content = builtInContent();
+        QString letters = content.expressions.join(QString()) + content.meanings.join(QString())
+            + u"ИзбрахВърниОцениОбясниОставащи:ВерниДАНЕ"_qs;
+        for (const QChar c : std::as_const(letters)) {
+            if (c.isLetter())
+                QVERIFY2(raw.supportsCharacter(c), qPrintable(u"%1 has no %2"_qs.arg(raw.familyName(), c)));
+        }
+    }
+
+    void textsFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("margin"); // taken from the box's width on each side
+        QTest::newRow("Избрах") << u"Uprawl_0"_qs << u"Избрах"_qs << 3;
+        QTest::newRow("Върни") << u"Uprawl_1"_qs << u"Върни"_qs << 3;
+        QTest::newRow("Оцени") << u"Uprawl_2"_qs << u"Оцени"_qs << 3;
+        QTest::newRow("Обясни") << u"Uprawl_3"_qs << u"Обясни"_qs << 3;
+        QTest::newRow("start counter") << u"Ndapis"_qs << u"Оставащи:"_qs << 0;
+        QTest::newRow("widest count") << u"Ndapis"_qs << u"Остават: 27"_qs << 0;
+        QTest::newRow("full score") << u"Ndapis"_qs << u"Верни: 100%"_qs << 0;
+        QTest::newRow("verdict ДА") << u"Prowerka_1"_qs << u"ДА"_qs << 2;
+        QTest::newRow("verdict НЕ") << u"Prowerka_1"_qs << u"НЕ"_qs << 2;
+    }
+    void textsFitTheirBoxes()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(int, margin);
+        QWidget *widget = child(control);
+        QVERIFY(widget);
+        const QFontMetrics metrics(widget->font());
+        const int room = widget->width() - 2 * margin;
+        QVERIFY2(metrics.horizontalAdvance(text) <= room,
+                 qPrintable(u"%1 needs %2 px in %3, has %4 (fonts-liberation gives the metric-compatible face)"_qs
+                                .arg(text).arg(metrics.horizontalAdvance(text)).arg(QFontInfo(widget->font()).family()).arg(room)));
+        QVERIFY(metrics.height() <= widget->height());
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_high_dpi.moc"
