@@ -213,7 +213,10 @@ void ZortWindow::learnerSelected(int list)
     if (m_mirroring)
         return;
     const QModelIndexList rows = m_slowo[list]->selectionModel()->selectedRows();
-    m_zort.selectSlowo(list, rows.isEmpty() ? -1 : rows.first().row());
+    // The learner moves a selection but cannot take it away (Ctrl+click would): after the
+    // evaluation a pair must stay selected, or "Обясни" would let "Оцени" run a second time.
+    if (!rows.isEmpty())
+        m_zort.selectSlowo(list, rows.first().row());
     showSelection(list);
 }
 

@@ -851,17 +851,33 @@ QString Figures::summary() const
         .arg(evaluations).arg(settingsActions).arg(violations);
 }
 
+void countEffects(Figures &figures, const TestState &before, const Action &action, const Zort &after)
+{
+    if (action.kind != ActionKind::Press || !before.enabled[action.index])
+        return;
+    const qsizetype entered = after.slowo(2).count();
+    if (entered > before.slowo[2].size())
+        ++figures.entries;
+    if (entered < before.slowo[2].size())
+        ++figures.takeBacks;
+    if (after.evaluated() && !before.evaluated)
+        ++figures.evaluations;
+    if (action.index == Zort::Obqsni && after.output() != before.output)
+        ++figures.explanations;
+}
+
 QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QStringList &picturePaths,
                     const QStringList &faces)
 {
     const GeneratedContent content = chooser.chance(10) ? builtInGenerated() : generateContent(chooser, picturePaths);
     ++figures.sessions;
     ++figures.contents;
-    QStringList log{u"content: %1, %2 expressions, %3 meanings"_qs.arg(content.kind)
-                        .arg(content.content.expressions.size()).arg(content.content.meanings.size())};
+    QStringList log{u"content: %1, %2 expressions, %3 meanings, layout [%4]"_qs.arg(content.kind)
+                        .arg(content.content.expressions.size()).arg(content.content.meanings.size())
+                        .arg(content.content.layout.join(u" | "_qs))};
     auto fail = [&](const QString &problem) {
         ++figures.violations;
-        return problem + u"\n  after: "_qs + log.mid(qMax(qsizetype(0), log.size() - 25)).join(u"\n         "_qs);
+        return problem + u"\n  after: "_qs + (QStringList{log.first()} + log.mid(qMax(qsizetype(1), log.size() - 24))).join(u"\n         "_qs);
     };
 
     const bool diligent = chooser.chance(40);
@@ -895,18 +911,7 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
             if (action.value >= 0)
                 zort.selectSlowo(action.index, action.value);
             break;
-        case ActionKind::Press: {
-            ran = zort.pressButton(qint16(action.index));
-            if (ran && action.index == Zort::Izbrah && zort.slowo(2).count() > before.slowo[2].size())
-                ++figures.entries;
-            if (ran && action.index == Zort::Wyrni && zort.slowo(2).count() < before.slowo[2].size())
-                ++figures.takeBacks;
-            if (ran && action.index == Zort::Oceni && zort.evaluated() && !before.evaluated)
-                ++figures.evaluations;
-            if (ran && action.index == Zort::Obqsni && zort.output() != before.output)
-                ++figures.explanations;
-            break;
-        }
+        case ActionKind::Press: ran = zort.pressButton(qint16(action.index)); break;
         case ActionKind::Thumbnail: zort.Grafika_Click(); break;
         case ActionKind::ClosePicture: zort.closePictureWindow(); break;
         default:
@@ -919,6 +924,7 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
         problem = oracle.checkStep(before, action, zort, ran);
         if (!problem.isEmpty())
             return fail(problem);
+        countEffects(figures, before, action, zort);
     }
     return QString();
 }

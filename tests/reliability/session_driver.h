@@ -195,6 +195,9 @@ struct Figures
     QString summary() const;
 };
 
+// Adds what a button click did to the figures.
+void countEffects(Figures &figures, const TestState &before, const Action &action, const Zort &after);
+
 // Picks the next learner action for this state. Buttons are tried whether or not they are enabled;
 // the check then expects a disabled one to do nothing.
 // A diligent learner mostly enters pairs and evaluates; the others click anything.

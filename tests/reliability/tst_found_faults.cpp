@@ -1,0 +1,83 @@
+// Faults the random sessions found, replayed step by step.
+#include "test_support.h"
+#include "test_window/zort_window.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QTest>
+
+#include <memory>
+
+class TestFoundFaults : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ctrlClickKeepsSelection_data();
+    void ctrlClickKeepsSelection();
+
+private:
+    QListWidget *list(int i) const { return m_window->findChild<QListWidget *>(u"Slowo_%1"_qs.arg(i)); }
+    QAbstractButton *button(int i) const { return m_window->findChild<QAbstractButton *>(u"Uprawl_%1"_qs.arg(i)); }
+    void ctrlClickSelected(int i)
+    {
+        QListWidget *widget = list(i);
+        QVERIFY(!widget->selectedItems().isEmpty());
+        const QRect rect = widget->visualItemRect(widget->selectedItems().first());
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+    }
+
+    std::unique_ptr<ZortWindow> m_window;
+};
+
+void TestFoundFaults::ctrlClickKeepsSelection_data()
+{
+    QTest::addColumn<int>("listIndex");
+    QTest::addColumn<bool>("evaluate");
+    QTest::newRow("expressions") << 0 << false;
+    QTest::newRow("meanings") << 1 << false;
+    QTest::newRow("entered pairs before the evaluation") << 2 << false;
+    QTest::newRow("entered pairs after the evaluation") << 2 << true;
+}
+
+// A Ctrl+click took the selection away from a list. After the evaluation that left no pair
+// selected, so "Обясни" enabled "Оцени" without explaining, and the test could be evaluated again.
+void TestFoundFaults::ctrlClickKeepsSelection()
+{
+    QFETCH(int, listIndex);
+    QFETCH(bool, evaluate);
+    m_window = std::make_unique<ZortWindow>(makeContent(4, 4));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    Zort &zort = m_window->zort();
+    enterPair(zort, 1, 1);
+    enterPair(zort, 2, 3);
+    enterPair(zort, 3, 2);
+    zort.selectSlowo(0, 0);
+    zort.selectSlowo(1, 0);
+    zort.selectSlowo(2, 1);
+    if (evaluate) {
+        QTest::mouseClick(button(Zort::Obqsni), Qt::LeftButton); // enables "Оцени": 4 entered, 0 left
+        QTest::mouseClick(button(Zort::Oceni), Qt::LeftButton);
+        QVERIFY(zort.evaluated());
+    }
+    const qsizetype selected = zort.slowo(listIndex).selected();
+    QVERIFY(selected >= 0);
+
+    ctrlClickSelected(listIndex);
+    QCOMPARE(zort.slowo(listIndex).selected(), selected);
+    QCOMPARE(list(listIndex)->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list(listIndex)->selectionModel()->selectedRows().first().row(), int(selected));
+
+    if (evaluate) {
+        const QString counter = zort.counter();
+        QTest::mouseClick(button(Zort::Obqsni), Qt::LeftButton);
+        QVERIFY(!button(Zort::Oceni)->isEnabled());
+        QVERIFY(!zort.output().isEmpty()); // the explanation ran
+        QCOMPARE(zort.counter(), counter);
+    }
+    m_window.reset();
+}
+
+QTEST_MAIN(TestFoundFaults)
+#include "tst_found_faults.moc"

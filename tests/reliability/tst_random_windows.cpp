@@ -1,0 +1,397 @@
+// Random learner sessions through the real main and settings windows, offscreen: mouse clicks,
+// Ctrl+clicks, keys and menu commands. After every action the test's rules are checked on the
+// window's core, the widgets must show what the core holds, and the settings window must show
+// what a model of the same actions holds.
+#include "session_driver.h"
+#include "settings/cwiat_window.h"
+#include "test_window/picture_box.h"
+#include "test_window/picture_window.h"
+#include "test_window/zort_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+using namespace Reliability;
+
+namespace {
+
+qint64 envNumber(const char *name, qint64 fallback)
+{
+    bool ok = false;
+    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok ? value : fallback;
+}
+
+QColor colourOf(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+#define ZORT_EXPECT(what, expected, actual)                                                        \
+    do {                                                                                           \
+        const auto e_ = (expected);                                                                \
+        const auto a_ = (actual);                                                                  \
+        if (!(e_ == a_))                                                                           \
+            return QStringLiteral("window shows another %1").arg(QLatin1String(what));             \
+    } while (false)
+
+// One session: the windows, the oracle of the test's rules and a model of the settings.
+class WindowSession
+{
+public:
+    WindowSession(const GeneratedContent &content, const QStringList &faces)
+        : m_content(content), m_window(std::make_unique<ZortWindow>(content.content)), m_oracle(content),
+          m_settings(faces)
+    {
+        m_window->show();
+    }
+
+    ZortWindow &window() { return *m_window; }
+    const Zort &zort() const { return m_window->zort(); }
+    bool settingsOpen() const { return m_settings.isOpen(); }
+
+    QString startup()
+    {
+        if (!QTest::qWaitForWindowExposed(m_window.get()))
+            return QStringLiteral("main window not exposed");
+        const QString problem = m_oracle.checkStartup(zort());
+        return problem.isEmpty() ? checkMirror() : problem;
+    }
+
+    // Performs the action through the widgets; returns the first problem.
+    QString play(Chooser &c, const Action &chosen, Figures &figures)
+    {
+        Action action = chosen;
+        const TestState before = TestState::of(zort());
+        bool ran = false;
+        Action settingsAction{ActionKind::Exit, 0, 0}; // what the settings model must also do
+        switch (action.kind) {
+        case ActionKind::Select: action = select(c, action); break;
+        case ActionKind::Press: {
+            ran = before.enabled[action.index];
+            QAbstractButton *button = child<QAbstractButton>(u"Uprawl_%1"_qs.arg(action.index));
+            if (ran && c.chance(20)) {
+                button->setFocus();
+                QTest::keyClick(button, Qt::Key_Space);
+            } else {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+            break;
+        }
+        case ActionKind::Thumbnail: QTest::mouseClick(child<QWidget>(u"Grafika_0"_qs), Qt::LeftButton); break;
+        case ActionKind::ClosePicture:
+            if (PictureWindow *pictures = m_window->pictureWindow(); pictures && pictures->isVisible())
+                pictures->close();
+            break;
+        case ActionKind::OpenSettings:
+            child<QAction>(u"Cwqt"_qs)->trigger();
+            settingsAction = action;
+            break;
+        case ActionKind::ChooseElement: {
+            auto *option = settingsChild<QRadioButton>(u"Option1_%1"_qs.arg(action.index));
+            // A click on the chosen option changes nothing.
+            if (!option->isChecked())
+                settingsAction = action;
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
+            break;
+        }
+        case ActionKind::MoveSlider: {
+            auto *slider = settingsChild<QSlider>(u"Slider1_%1"_qs.arg(action.index));
+            if (c.chance(30)) {
+                slider->setFocus();
+                QTest::keyClick(slider, c.chance(50) ? Qt::Key_Right : Qt::Key_PageDown);
+                action.value = slider->value();
+            } else {
+                slider->setValue(action.value); // as a drag does, one movement
+            }
+            // Only a real movement reaches the store.
+            if (action.value != m_settings.cwiat().sliderPosition(action.index))
+                settingsAction = action;
+            break;
+        }
+        case ActionKind::ChooseSize: {
+            auto *sizes = settingsChild<QListWidget>(u"List_font_1"_qs);
+            if (sizes->currentRow() != action.value || sizes->selectedItems().isEmpty())
+                settingsAction = action;
+            QListWidgetItem *item = sizes->item(action.value);
+            sizes->scrollToItem(item);
+            QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {}, sizes->visualItemRect(item).center());
+            break;
+        }
+        case ActionKind::Save:
+            settingsChild<QAction>(u"mnu_zapis"_qs)->trigger();
+            settingsAction = action;
+            break;
+        case ActionKind::Cancel:
+            if (c.chance(50))
+                settingsChild<QAction>(u"mnu_Otkaz"_qs)->trigger();
+            else
+                m_window->settingsWindow()->close(); // the close box
+            settingsAction = action;
+            break;
+        case ActionKind::Exit:
+            return QString();
+        }
+        if (action.kind >= ActionKind::OpenSettings)
+            ++figures.settingsActions;
+        if (settingsAction.kind != ActionKind::Exit) {
+            const QString problem = m_settings.apply(settingsAction);
+            if (!problem.isEmpty())
+                return problem;
+        }
+        QString problem = m_oracle.checkStep(before, action, zort(), ran);
+        if (problem.isEmpty())
+            problem = checkMirror();
+        if (problem.isEmpty())
+            problem = checkSettingsMirror(settingsAction.kind == ActionKind::Save);
+        return problem.isEmpty() ? QString() : action.describe() + u": "_qs + problem;
+    }
+
+private:
+    template<typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    template<typename T = QWidget>
+    T *settingsChild(const QString &name) const
+    {
+        T *found = m_window->settingsWindow()->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_qs.arg(i)); }
+
+    // The learner selects by mouse or by keys; a row of -1 is a Ctrl+click on the selected row,
+    // the one way a list widget would let a selection go. Returns what was asked of the test.
+    Action select(Chooser &c, Action action)
+    {
+        QListWidget *widget = list(action.index);
+        if (widget->count() == 0) {
+            QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+            return action;
+        }
+        if (action.value < 0) {
+            const QList<QListWidgetItem *> selected = widget->selectedItems();
+            if (!selected.isEmpty())
+                QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                                  widget->visualItemRect(selected.first()).center());
+            return action;
+        }
+        if (c.chance(20) && widget->currentRow() >= 0) {
+            widget->setFocus();
+            const bool down = c.chance(50);
+            QTest::keyClick(widget, down ? Qt::Key_Down : Qt::Key_Up);
+            // Up on the first row or Down on the last moves nothing: then nothing was asked.
+            const QList<QListWidgetItem *> selected = widget->selectedItems();
+            action.value = selected.isEmpty() ? -1 : widget->row(selected.first());
+            return action;
+        }
+        QListWidgetItem *item = widget->item(action.value);
+        widget->scrollToItem(item);
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(item).center());
+        return action;
+    }
+
+    QString checkMirror() const
+    {
+        const Zort &z = zort();
+        for (int i = 0; i < Zort::kVisibleLists; ++i) {
+            QListWidget *widget = list(i);
+            QStringList shown;
+            for (int row = 0; row < widget->count(); ++row)
+                shown << widget->item(row)->text();
+            ZORT_EXPECT("list", z.slowo(i).items(), shown);
+            const QModelIndexList selected = widget->selectionModel()->selectedRows();
+            ZORT_EXPECT("selection", z.slowo(i).selected(),
+                        selected.isEmpty() ? qsizetype(-1) : qsizetype(selected.first().row()));
+        }
+        for (int i = 0; i < Zort::kButtons; ++i)
+            ZORT_EXPECT("button state", z.isEnabled(i), child<QAbstractButton>(u"Uprawl_%1"_qs.arg(i))->isEnabled());
+        ZORT_EXPECT("counter", z.counter(), child<QLabel>(u"Ndapis"_qs)->text());
+        ZORT_EXPECT("output", QString(z.output()).replace(u"\r\n"_qs, u"\n"_qs),
+                    child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText());
+        auto *verdict = child<QLineEdit>(u"Prowerka_1"_qs);
+        ZORT_EXPECT("verdict visibility", z.verdictVisible(), verdict->isVisible());
+        ZORT_EXPECT("verdict text", z.verdictText(), verdict->text());
+        ZORT_EXPECT("verdict colour", colourOf(z.verdictColour()), verdict->palette().color(QPalette::Base));
+        PictureWindow *pictures = m_window->pictureWindow();
+        ZORT_EXPECT("picture window", z.pictureWindowVisible(), pictures != nullptr && pictures->isVisible());
+        // The thumbnail holds the item's picture as loaded from the content, or nothing.
+        const QPixmap expected = z.thumbnail() != 0 ? QPixmap(m_content.content.pictureOf(z.thumbnail())) : QPixmap();
+        const QPixmap &shown = child<PictureBox>(u"Grafika_0"_qs)->picture();
+        ZORT_EXPECT("thumbnail", expected.isNull(), shown.isNull());
+        ZORT_EXPECT("thumbnail size", expected.size(), shown.size());
+        if (pictures != nullptr && pictures->isVisible())
+            ZORT_EXPECT("picture window size", QPixmap(m_content.content.pictureOf(z.pictureWindowItem())).size(),
+                        pictures->picture().size());
+        return QString();
+    }
+
+    QString checkSettingsMirror(bool saved) const
+    {
+        const Cwiat &model = m_settings.cwiat();
+        CwiatWindow *settings = m_window->settingsWindow();
+        ZORT_EXPECT("settings window state", m_settings.isOpen(), settings != nullptr && settings->isVisible());
+        if (saved) {
+            const Appearance &a = m_settings.lastApplied();
+            ZORT_EXPECT("form background", colourOf(a.formBackground),
+                        m_window->centralWidget()->palette().color(QPalette::Window));
+            for (const QString &name : {u"Slowo_0"_qs, u"Slowo_1"_qs, u"Slowo_2"_qs, u"Prowerka_0"_qs}) {
+                const QWidget *box = child(name);
+                ZORT_EXPECT("text background", colourOf(a.textBackground), box->palette().color(QPalette::Base));
+                ZORT_EXPECT("text colour", colourOf(a.textColour), box->palette().color(QPalette::Text));
+                ZORT_EXPECT("font face", a.fontFace, box->font().family());
+                ZORT_EXPECT("font size", a.fontSize, box->font().pointSize());
+            }
+            ZORT_EXPECT("label background", colourOf(a.textBackground),
+                        child(u"Ndapis"_qs)->palette().color(QPalette::Window));
+        }
+        if (!m_settings.isOpen())
+            return QString();
+        for (int k = 0; k < 3; ++k) {
+            ZORT_EXPECT("slider", model.sliderPosition(k), settingsChild<QSlider>(u"Slider1_%1"_qs.arg(k))->value());
+            ZORT_EXPECT("read-out", model.readout(k), settingsChild<QLabel>(u"Label_ST_%1"_qs.arg(k))->text());
+        }
+        ZORT_EXPECT("colour caption", model.colourCaption(), settingsChild<QLabel>(u"Label_Cv_3"_qs)->text());
+        for (int e = 0; e < Cweta::kElements; ++e)
+            ZORT_EXPECT("chosen option", e == model.editedElement(),
+                        settingsChild<QRadioButton>(u"Option1_%1"_qs.arg(e))->isChecked());
+        auto *sizes = settingsChild<QListWidget>(u"List_font_1"_qs);
+        const QModelIndexList rows = sizes->selectionModel()->selectedRows();
+        ZORT_EXPECT("chosen size", model.fontList(Cwiat::kSizeList).selected(),
+                    rows.isEmpty() ? qsizetype(-1) : qsizetype(rows.first().row()));
+        ZORT_EXPECT("sample size", model.sampleSize(), settingsChild<QLineEdit>(u"Text_Cv_0"_qs)->font().pointSize());
+        ZORT_EXPECT("settings background", colourOf(quint32(model.windowBackground())),
+                    settingsChild<QLabel>(u"Label_Cv_3"_qs)->parentWidget()->palette().color(QPalette::Window));
+        return QString();
+    }
+
+    const GeneratedContent &m_content;
+    std::unique_ptr<ZortWindow> m_window;
+    TestOracle m_oracle;
+    SettingsSession m_settings;
+};
+
+} // namespace
+
+class TestRandomWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void windowSessions_data();
+    void windowSessions();
+    void cleanupTestCase();
+
+private:
+    QTemporaryDir m_dir;
+    QStringList m_pictures;
+    Figures m_figures;
+    qint64 m_elapsedMs = 0;
+};
+
+void TestRandomWindows::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // Small pictures and one larger than the thumbnail, each a different colour, plus a file that
+    // is not an image at all.
+    const QList<std::pair<QSize, QColor>> pictures{
+        {QSize(40, 30), Qt::red}, {QSize(105, 89), Qt::blue}, {QSize(400, 300), Qt::yellow}, {QSize(1, 1), Qt::cyan}};
+    for (const auto &[size, colour] : pictures) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = m_dir.filePath(u"picture-%1.png"_qs.arg(m_pictures.size()));
+        QVERIFY(image.save(path));
+        m_pictures << path;
+    }
+    QFile broken(m_dir.filePath(u"broken.png"_qs));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    m_pictures << broken.fileName();
+}
+
+void TestRandomWindows::windowSessions_data()
+{
+    QTest::addColumn<quint64>("firstSeed");
+    QTest::addColumn<qint64>("sessions");
+    const qint64 replay = envNumber("ZORT_SEED", -1);
+    if (replay >= 0) {
+        QTest::newRow("replay") << quint64(replay) << qint64(1);
+        return;
+    }
+    const qint64 perBatch = envNumber("ZORT_WINDOW_SESSIONS", 75);
+    for (quint64 batch = 0; batch < 4; ++batch)
+        QTest::addRow("seeds %llu..", 50000000 + batch * 1000000) << 50000000 + batch * 1000000 << perBatch;
+}
+
+void TestRandomWindows::windowSessions()
+{
+    QFETCH(quint64, firstSeed);
+    QFETCH(qint64, sessions);
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList faces = QFontDatabase::families();
+    for (qint64 i = 0; i < sessions; ++i) {
+        const quint64 seed = firstSeed + quint64(i);
+        SeededChooser chooser(seed);
+        const int maxActions = chooser.between(10, 200);
+        const bool diligent = chooser.chance(40);
+        const GeneratedContent content = chooser.chance(10) ? builtInGenerated() : generateContent(chooser, m_pictures);
+        ++m_figures.sessions;
+        ++m_figures.contents;
+        QStringList log{u"content: %1, %2 expressions, %3 meanings, layout [%4]"_qs.arg(content.kind)
+                            .arg(content.content.expressions.size()).arg(content.content.meanings.size())
+                        .arg(content.content.layout.join(u" | "_qs))};
+        auto fail = [&](const QString &problem) {
+            ++m_figures.violations;
+            QFAIL(qPrintable(u"seed %1: %2\n  after: %3\nreplay: ZORT_SEED=%1 tst_random_windows windowSessions"_qs
+                                 .arg(seed).arg(problem, (QStringList{log.first()} + log.mid(qMax(qsizetype(1), log.size() - 24))).join(u"\n         "_qs))));
+        };
+        WindowSession session(content, faces);
+        QString problem = session.startup();
+        if (!problem.isEmpty())
+            return fail(problem);
+        for (int step = 0; step < maxActions; ++step) {
+            const Action action = chooseAction(chooser, session.zort(), session.settingsOpen(), diligent);
+            log << action.describe();
+            ++m_figures.actions;
+            if (action.kind == ActionKind::Exit)
+                break;
+            const TestState before = TestState::of(session.zort());
+            problem = session.play(chooser, action, m_figures);
+            if (!problem.isEmpty())
+                return fail(problem);
+            countEffects(m_figures, before, action, session.zort());
+        }
+    }
+    m_elapsedMs += timer.elapsed();
+}
+
+void TestRandomWindows::cleanupTestCase()
+{
+    // Printed whatever the logging rules, for the README's figures.
+    std::printf("FIGURES window sessions: %s in %lld ms\n", qPrintable(m_figures.summary()), m_elapsedMs);
+}
+
+QTEST_MAIN(TestRandomWindows)
+#include "tst_random_windows.moc"
