@@ -15,7 +15,11 @@ for tool in desktop-file-validate appstreamcli; do
 done
 
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+# cmake --install rewrites the build's install manifest, which a real install's uninstall needs.
+manifest=$build/install_manifest.txt
+[ -f "$manifest" ] && cp -p "$manifest" "$prefix.manifest"
+restore() { if [ -f "$prefix.manifest" ]; then mv -f "$prefix.manifest" "$manifest"; else rm -f "$manifest"; fi; }
+trap 'restore; rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
 
 share=$prefix/share
