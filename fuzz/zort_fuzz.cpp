@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     Reliability::ByteChooser chooser(data, size);
     Reliability::Figures figures;
-    const QString problem = Reliability::playSession(chooser, 5000, figures);
+    const QString problem = Reliability::playSession(chooser, 500, figures);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "invariant violated: %s\n", problem.toLocal8Bit().constData());
         std::abort();
