@@ -213,10 +213,19 @@ void ZortWindow::learnerSelected(int list)
     if (m_mirroring)
         return;
     const QModelIndexList rows = m_slowo[list]->selectionModel()->selectedRows();
+    // An assistive tool's select adds its row to the selection the list shows, so two rows can
+    // be selected at once: the learner chose the one the test does not hold yet.
+    const qsizetype held = m_zort.slowo(list).selected();
+    int row = -1;
+    for (const QModelIndex &index : rows) {
+        row = index.row();
+        if (row != held)
+            break;
+    }
     // The learner moves a selection but cannot take it away (Ctrl+click would): after the
     // evaluation a pair must stay selected, or "Обясни" would let "Оцени" run a second time.
-    if (!rows.isEmpty())
-        m_zort.selectSlowo(list, rows.first().row());
+    if (row >= 0)
+        m_zort.selectSlowo(list, row);
     showSelection(list);
 }
 
@@ -251,7 +260,7 @@ void ZortWindow::showSelection(int list)
     const qsizetype row = m_zort.slowo(list).selected();
     const QModelIndexList shown = widget->selectionModel()->selectedRows();
     const int shownRow = shown.isEmpty() ? -1 : shown.first().row();
-    if (shownRow == row && (row < 0 || widget->currentRow() == row))
+    if (shown.size() <= 1 && shownRow == row && (row < 0 || widget->currentRow() == row))
         return;
     const bool wasMirroring = std::exchange(m_mirroring, true);
     if (row < 0) {

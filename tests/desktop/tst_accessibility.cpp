@@ -2,6 +2,8 @@
 #include "test_window/zort_window.h"
 
 #include <QAccessible>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include <memory>
@@ -90,6 +92,45 @@ private Q_SLOTS:
         QVERIFY(box);
         QCOMPARE(box->text(QAccessible::Name), u"Указания и обяснения"_qs);
         QVERIFY2(allText(box).startsWith(output), qPrintable(allText(box).left(80)));
+    }
+
+    // A screen reader selects an item through the item's toggle action, which adds it to the
+    // list's selection: the test must follow it, and the list must show it alone.
+    void assistiveSelectionMovesTheTest_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<bool>("evaluated");
+        QTest::newRow("expressions") << 0 << false;
+        QTest::newRow("meanings") << 1 << false;
+        QTest::newRow("entered pairs") << 2 << false;
+        QTest::newRow("entered pairs, review") << 2 << true;
+    }
+    void assistiveSelectionMovesTheTest()
+    {
+        QFETCH(int, list);
+        QFETCH(bool, evaluated);
+        Zort &zort = m_window->zort();
+        for (int k = 1; k <= 22; ++k)
+            enterPair(zort, k, k == 2 ? 4 : k == 4 ? 2 : k);
+        zort.selectSlowo(0, 0);
+        zort.selectSlowo(1, 0);
+        zort.selectSlowo(2, 0);
+        if (evaluated) {
+            zort.pressButton(Zort::Oceni);
+            zort.pressButton(Zort::Oceni);
+            QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_qs)->text(), u"ДА"_qs);
+        }
+        auto *widget = m_window->findChild<QListWidget *>(u"Slowo_%1"_qs.arg(list));
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(widget)->child(1);
+        QVERIFY(item && item->actionInterface());
+        QCOMPARE(item->text(QAccessible::Name), widget->item(1)->text());
+        item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+
+        QCOMPARE(zort.slowo(list).selected(), qsizetype(1));
+        QCOMPARE(widget->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(widget->currentRow(), 1);
+        if (evaluated) // pair 2 was crossed
+            QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_qs)->text(), u"НЕ"_qs);
     }
 };
 
