@@ -6,5 +6,7 @@
 // high-DPI scaling takes logical pixels from there.
 constexpr int twips(int t)
 {
-    return t >= 0 ? (t + 7) / 15 : -((-t + 7) / 15);
+    // In 64 bits, so that a content's largest lengths round without overflowing.
+    const qint64 w = t;
+    return int(w >= 0 ? (w + 7) / 15 : -((-w + 7) / 15));
 }

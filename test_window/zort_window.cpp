@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -285,6 +286,10 @@ void ZortWindow::showCaptionAndGeometry()
         m_slowo[i]->setGeometry(twips(qMax(0, m_zort.listLeft(i))), r.top(), twips(m_zort.listWidth(i)), r.height());
     }
     m_outerWidthPx = m_zort.outerWidth() > 0 ? twips(m_zort.outerWidth()) : twips(kClientWidth);
+    // A width far beyond the screens (a slip in the content) would ask for a backing store of
+    // many gigabytes; such a window gets the screens' width, never less than the laid-out one.
+    const int widest = screen() ? screen()->availableVirtualGeometry().width() : 0;
+    m_outerWidthPx = qMin(m_outerWidthPx, qMax(widest, twips(kClientWidth)));
     fitOuterWidth();
 }
 

@@ -1,11 +1,14 @@
 // Faults the random sessions found, replayed step by step.
+#include "common/twips.h"
 #include "test_support.h"
 #include "test_window/zort_window.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 
+#include <limits>
 #include <memory>
 
 class TestFoundFaults : public QObject
@@ -15,6 +18,10 @@ class TestFoundFaults : public QObject
 private Q_SLOTS:
     void ctrlClickKeepsSelection_data();
     void ctrlClickKeepsSelection();
+    void largestLengths_data();
+    void largestLengths();
+    void hugeWidthFromContent_data();
+    void hugeWidthFromContent();
 
 private:
     QListWidget *list(int i) const { return m_window->findChild<QListWidget *>(u"Slowo_%1"_qs.arg(i)); }
@@ -76,6 +83,46 @@ void TestFoundFaults::ctrlClickKeepsSelection()
         QVERIFY(!zort.output().isEmpty()); // the explanation ran
         QCOMPARE(zort.counter(), counter);
     }
+    m_window.reset();
+}
+
+// A content length read as the largest 32-bit number overflowed on its way to pixels.
+void TestFoundFaults::largestLengths_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("largest") << std::numeric_limits<int>::max() << 143165576;
+    QTest::newRow("smallest") << std::numeric_limits<int>::min() << -143165577;
+}
+
+void TestFoundFaults::largestLengths()
+{
+    QFETCH(int, length);
+    QFETCH(int, pixels);
+    QCOMPARE(twips(length), pixels);
+}
+
+void TestFoundFaults::hugeWidthFromContent_data()
+{
+    QTest::addColumn<QString>("width");
+    QTest::newRow("beyond 32 bits") << u"99999999999"_qs;
+    QTest::newRow("a million twips") << u"1000000"_qs;
+}
+
+// A window width far beyond the screen asked the platform for a backing store of tens of
+// gigabytes, which ended the process.
+void TestFoundFaults::hugeWidthFromContent()
+{
+    QFETCH(QString, width);
+    Content content = makeContent(3, 3);
+    content.layout[1] = width;
+    content.layout[3] = width;
+    m_window = std::make_unique<ZortWindow>(content);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const int widest = qMax(m_window->screen()->availableVirtualGeometry().width(), twips(11865));
+    QVERIFY2(m_window->frameGeometry().width() <= widest, qPrintable(QString::number(m_window->frameGeometry().width())));
+    QVERIFY(!m_window->grab().isNull());
     m_window.reset();
 }
 

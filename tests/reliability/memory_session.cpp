@@ -1,0 +1,117 @@
+// A whole run of the program for the leak check: start-up, a whole test taken with the mouse,
+// a picture shown, the settings window used twice, then "Exit" from the menu. Built with
+// ZORT_SANITIZE, LeakSanitizer reports anything left allocated when the process ends; the exit
+// status says whether every step did what it should.
+#include "content/content.h"
+#include "settings/cwiat_window.h"
+#include "test_window/picture_window.h"
+#include "test_window/zort_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+int failures = 0;
+
+void expect(bool ok, const char *what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "memory session: %s\n", what);
+        ++failures;
+    }
+}
+
+template<typename T = QWidget>
+T *child(QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// Every expression with its own meaning, found through the content, then the evaluation, a
+// verdict, an explanation and the picture of the first item.
+void takeWholeTest(ZortWindow &window)
+{
+    const Content &content = window.zort().content();
+    auto *left = child<QListWidget>(&window, u"Slowo_0"_qs);
+    auto *right = child<QListWidget>(&window, u"Slowo_1"_qs);
+    for (qsizetype k = 0; k < content.expressions.size(); ++k) {
+        clickRow(left, left->row(left->findItems(content.expressions.at(k), Qt::MatchExactly).first()));
+        clickRow(right, right->row(right->findItems(content.meanings.at(k), Qt::MatchExactly).first()));
+        QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_0"_qs), Qt::LeftButton);
+    }
+    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_qs), Qt::LeftButton); // enables "Оцени"
+    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_2"_qs), Qt::LeftButton);
+    expect(window.zort().counter() == u"Верни: 100%"_qs, "a whole test scores 100%");
+    clickRow(child<QListWidget>(&window, u"Slowo_2"_qs), 1);
+    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_qs), Qt::LeftButton);
+    expect(!window.zort().output().isEmpty(), "an explanation after the evaluation");
+    clickRow(child<QListWidget>(&window, u"Slowo_2"_qs), 0);
+    QTest::mouseClick(child<QWidget>(&window, u"Grafika_0"_qs), Qt::LeftButton);
+    expect(window.pictureWindow() && window.pictureWindow()->isVisible(), "the picture window shows");
+}
+
+void useSettings(ZortWindow &window)
+{
+    QAction *colour = child<QAction>(&window, u"Cwqt"_qs);
+    colour->trigger();
+    CwiatWindow *settings = window.settingsWindow();
+    expect(settings && settings->isVisible(), "the settings window opens");
+    child<QSlider>(settings, u"Slider1_0"_qs)->setValue(200);
+    auto *sizes = child<QListWidget>(settings, u"List_font_1"_qs);
+    QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {}, sizes->visualItemRect(sizes->item(0)).center());
+    child<QAction>(settings, u"mnu_zapis"_qs)->trigger();
+    expect(!settings->isVisible(), "\"Запис\" closes the settings window");
+    colour->trigger();
+    child<QAction>(settings, u"mnu_Otkaz"_qs)->trigger();
+    expect(!settings->isVisible(), "\"Отказ\" closes the settings window");
+    colour->trigger(); // left open for "Exit"
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString picture = dir.filePath(u"picture.png"_qs);
+    image.save(picture);
+
+    Content content = builtInContent();
+    for (int k = 1; k < content.pictureFlags.size(); ++k)
+        content.pictureFlags[k] = u"1"_qs;
+    for (QString &path : content.pictures)
+        path = picture;
+
+    ZortWindow window(content);
+    window.show();
+    QTimer::singleShot(0, &window, [&window] {
+        takeWholeTest(window);
+        useSettings(window);
+        child<QAction>(&window, u"Izhod"_qs)->trigger(); // "Exit" ends the run
+    });
+    const int status = app.exec();
+    expect(status == 0, "the event loop ends with status 0");
+    std::printf("memory session: %s\n", failures == 0 ? "every step as expected" : "steps failed");
+    return failures == 0 ? 0 : 1;
+}
