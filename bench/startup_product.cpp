@@ -1,0 +1,15 @@
+// The program's start, exactly as app/main.cpp does it, with the probe's timing hooks around it.
+#include "content/content.h"
+#include "startup_probe.h"
+#include "test_window/zort_window.h"
+
+int main(int argc, char *argv[])
+{
+    ProbeApplication::markMain();
+    ProbeApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zort"));
+    ZortWindow window(builtInContent());
+    app.watch(&window, [&window] { return !window.settingsWindow() && !window.pictureWindow(); });
+    window.show();
+    return app.exec();
+}
