@@ -29,6 +29,8 @@ private Q_SLOTS:
     void coreSessions_data();
     void coreSessions();
     void fuzzCorpusReplays();
+    void oracleNoticesWrongSteps_data();
+    void oracleNoticesWrongSteps();
     void cleanupTestCase();
 
 private:
@@ -86,6 +88,57 @@ void TestRandomSessions::fuzzCorpusReplays()
         const QString problem = playSession(chooser, 1000, figures);
         QVERIFY2(problem.isEmpty(), qPrintable(name + u": "_qs + problem));
     }
+}
+
+Q_DECLARE_METATYPE(Reliability::Action)
+
+// The oracle is told one action while another (or none) ran: it must notice, or the sessions
+// above would prove nothing. The faithful rows must pass.
+void TestRandomSessions::oracleNoticesWrongSteps_data()
+{
+    QTest::addColumn<Action>("declared");
+    QTest::addColumn<Action>("performed");
+    QTest::addColumn<bool>("ran");
+    QTest::addColumn<bool>("noticed");
+    const Action none{ActionKind::Exit, 0, 0};
+    const Action enter{ActionKind::Press, Zort::Izbrah, 0};
+    QTest::newRow("faithful entry") << enter << enter << true << false;
+    QTest::newRow("faithful selection") << Action{ActionKind::Select, 0, 3} << Action{ActionKind::Select, 0, 3} << false << false;
+    QTest::newRow("faithful disabled click") << Action{ActionKind::Press, Zort::Oceni, 0} << none << false << false;
+    QTest::newRow("entry that did not happen") << enter << none << true << true;
+    QTest::newRow("explanation instead of entry") << enter << Action{ActionKind::Press, Zort::Obqsni, 0} << true << true;
+    QTest::newRow("selection not made") << Action{ActionKind::Select, 0, 5} << none << false << true;
+    QTest::newRow("another row selected") << Action{ActionKind::Select, 0, 2} << Action{ActionKind::Select, 0, 3} << false << true;
+    QTest::newRow("disabled button said to run") << Action{ActionKind::Press, Zort::Oceni, 0} << none << true << true;
+    QTest::newRow("take-back instead of nothing") << Action{ActionKind::Select, 1, 1}
+                                                  << Action{ActionKind::Press, Zort::Wyrni, 0} << false << true;
+}
+
+void TestRandomSessions::oracleNoticesWrongSteps()
+{
+    QFETCH(Action, declared);
+    QFETCH(Action, performed);
+    QFETCH(bool, ran);
+    QFETCH(bool, noticed);
+    const GeneratedContent content = builtInGenerated();
+    Zort zort(content.content);
+    zort.Form_Load();
+    TestOracle oracle(content);
+    QVERIFY(oracle.checkStartup(zort).isEmpty());
+    // One pair entered and selected, a new pair chosen.
+    zort.pressButton(Zort::Izbrah);
+    zort.selectSlowo(2, 0);
+    zort.selectSlowo(0, 1);
+    zort.selectSlowo(1, 1);
+    QVERIFY(oracle.checkState(zort).isEmpty());
+
+    const TestState before = TestState::of(zort);
+    if (performed.kind == ActionKind::Select)
+        zort.selectSlowo(performed.index, performed.value);
+    else if (performed.kind == ActionKind::Press)
+        zort.pressButton(qint16(performed.index));
+    const QString problem = oracle.checkStep(before, declared, zort, ran);
+    QVERIFY2(problem.isEmpty() != noticed, qPrintable(problem));
 }
 
 void TestRandomSessions::cleanupTestCase()
