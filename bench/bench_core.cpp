@@ -41,6 +41,19 @@ void enterAll(Zort &zort)
     zort.pressButton(Zort::Obqsni); // nothing to explain; the click applies the evaluate-button rule
 }
 
+// Not a learner action, but what every later action builds on: the set-up of the lists at start-up.
+void startUp(benchmark::State &state, int pairs)
+{
+    const Content content = bench::content(pairs);
+    for (auto _ : state) {
+        std::unique_ptr<Zort> zort;
+        state.SetIterationTime(timed([&] {
+            zort = std::make_unique<Zort>(content);
+            zort->Form_Load();
+        }));
+    }
+}
+
 // A few pairs entered beforehand, so the entered list and the take-back have rows around the one they use.
 constexpr int kEnteredBefore = 5;
 
@@ -199,6 +212,7 @@ int main(int argc, char **argv)
         const std::string size = "/" + std::to_string(n);
         // Where putting the state back costs far more than the action, a fixed count of iterations.
         const int restored = n >= 10000 ? 300 : n >= 1000 ? 3000 : 30000;
+        add("core/start_up" + size, [n](benchmark::State &s) { startUp(s, n); });
         add("core/enter_pair" + size, [n](benchmark::State &s) { enterPair(s, n); })->Iterations(restored);
         add("core/take_back" + size, [n](benchmark::State &s) { takeBack(s, n); })->Iterations(restored);
         add("core/select_left" + size, [n](benchmark::State &s) { selectIn(s, n, kLeft); });

@@ -31,6 +31,27 @@ qsizetype TextList::add(const QString &text)
     return row;
 }
 
+void TextList::addAll(const QStringList &texts)
+{
+    if (!m_sorted || !m_items.isEmpty()) {
+        for (const QString &text : texts)
+            add(text);
+        return;
+    }
+    // Into an empty sorted list one stable sort gives the same order as inserting each text after
+    // its equals, without moving the whole list along at every insertion (quadratic at 10,000).
+    m_items = texts;
+    std::stable_sort(m_items.begin(), m_items.end(), &TextList::lessThan);
+}
+
+void TextList::insertAt(qsizetype row, const QString &text)
+{
+    row = qBound(qsizetype(0), row, m_items.size());
+    m_items.insert(row, text);
+    if (m_selected >= row)
+        ++m_selected;
+}
+
 void TextList::removeAt(qsizetype row)
 {
     if (row < 0 || row >= m_items.size())

@@ -28,6 +28,11 @@ public:
 
     // Returns the position the item landed at.
     qsizetype add(const QString &text);
+    // Adds every text as add() would, one after the other.
+    void addAll(const QStringList &texts);
+    // Inserts at a given position, for an unsorted list whose order its owner keeps; a selection
+    // at or after that position moves down with its item.
+    void insertAt(qsizetype row, const QString &text);
     // Removing the selected item leaves no selection; a selection after it moves up with its item.
     void removeAt(qsizetype row);
     void clear();

@@ -82,6 +82,7 @@ void Zort::Form_Load()
 
 void Zort::Nomerirai_danni()
 {
+    m_numbersParallel = false; // the numbers dum_N 0 and 1 were taken from may change
     const std::array<qsizetype, 2> counts{m_content.expressions.size(), m_content.meanings.size()};
     for (int side = 0; side < 2; ++side) {
         TextList &numbers = m_dumN[4 + side];
@@ -93,10 +94,9 @@ void Zort::Nomerirai_danni()
 
 void Zort::Zaredi_slowa()
 {
-    for (const QString &text : std::as_const(m_content.expressions))
-        m_slowo[kLeft].add(text);
-    for (const QString &text : std::as_const(m_content.meanings))
-        m_slowo[kRight].add(text);
+    m_numbersParallel = false; // rows without numbers until Opredeli_nomera
+    m_slowo[kLeft].addAll(m_content.expressions);
+    m_slowo[kRight].addAll(m_content.meanings);
     Q_EMIT listReset(kLeft);
     Q_EMIT listReset(kRight);
 }
@@ -120,6 +120,23 @@ void Zort::Opredeli_nomera()
 {
     rebuildNumbers(kLeft);
     rebuildNumbers(kRight);
+    m_numbersParallel = true;
+}
+
+void Zort::numbersAfterTakeBack(const std::array<qsizetype, 2> &restoredRows)
+{
+    if (!m_numbersParallel) {
+        Opredeli_nomera();
+        return;
+    }
+    // Every other row already holds its first-match number, so this ends exactly where a full
+    // rebuild ends, selection included: a rebuilt list starts with nothing selected.
+    for (int side : {kLeft, kRight}) {
+        const qsizetype row = restoredRows[side];
+        if (row >= 0)
+            m_dumN[side].insertAt(row, firstNumberOf(side, m_slowo[side].at(row)));
+        m_dumN[side].setSelected(-1);
+    }
 }
 
 void Zort::Razreshi_ocenka()
@@ -248,12 +265,13 @@ void Zort::Wyrni_dwojka()
     if (s < 0)
         return;
 
+    std::array<qsizetype, 2> restoredRows{-1, -1};
     const qsizetype p = positionInNumbers(m_dumN[4], m_dumN[2].at(s));
     if (p >= 0)
-        addToSlowo(kLeft, m_content.expressions.at(p));
+        restoredRows[kLeft] = addToSlowo(kLeft, m_content.expressions.at(p));
     const qsizetype q = positionInNumbers(m_dumN[5], m_dumN[3].at(s));
     if (q >= 0)
-        addToSlowo(kRight, m_content.meanings.at(q));
+        restoredRows[kRight] = addToSlowo(kRight, m_content.meanings.at(q));
 
     m_dumN[2].removeAt(s);
     m_dumN[3].removeAt(s);
@@ -261,7 +279,8 @@ void Zort::Wyrni_dwojka()
 
     if (entered.count() > s)
         setSlowoIndex(kEntered, s);
-    Opredeli_nomera();
+    numbersAfterTakeBack(restoredRows); // Opredeli_nomera
+
     Obnowi_ostawashti();
     if (!entered.hasSelection() && !entered.isEmpty())
         setSlowoIndex(kEntered, entered.count() - 1);
@@ -380,10 +399,11 @@ void Zort::setDumNIndex(int i, qsizetype row)
         dum_N_Click(qint16(i));
 }
 
-void Zort::addToSlowo(int i, const QString &text)
+qsizetype Zort::addToSlowo(int i, const QString &text)
 {
     const qsizetype row = m_slowo[i].add(text);
     Q_EMIT rowInserted(i, int(row));
+    return row;
 }
 
 void Zort::removeFromSlowo(int i, qsizetype row)

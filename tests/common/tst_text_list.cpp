@@ -23,6 +23,9 @@ private Q_SLOTS:
         QTest::newRow("equal texts keep their order of arrival")
             << QStringList{u"Mea"_qs, u"mea"_qs, u"MEA"_qs}
             << QStringList{u"Mea"_qs, u"mea"_qs, u"MEA"_qs};
+        QTest::newRow("equals between others")
+            << QStringList{u"b"_qs, u"A"_qs, u"B"_qs, u"c"_qs, u"a"_qs, u"b"_qs}
+            << QStringList{u"A"_qs, u"a"_qs, u"b"_qs, u"B"_qs, u"b"_qs, u"c"_qs};
     }
     void sortedOrderIgnoresCase()
     {
@@ -32,6 +35,15 @@ private Q_SLOTS:
         for (const QString &text : added)
             list.add(text);
         QCOMPARE(list.items(), expected);
+
+        // All at once, into an empty list and into one that already holds the first text.
+        TextList bulk(true);
+        bulk.addAll(added);
+        QCOMPARE(bulk.items(), expected);
+        TextList rest(true);
+        rest.add(added.first());
+        rest.addAll(added.mid(1));
+        QCOMPARE(rest.items(), expected);
     }
 
     void selectionFollowsItsItem()

@@ -266,6 +266,47 @@ private Q_SLOTS:
         QCOMPARE(zort.dumN(0).count(), zort.slowo(0).count());
         QCOMPARE(zort.dumN(1).count(), zort.slowo(1).count());
     }
+
+    // Taking back updates the number lists in place; after any mix of entries and take-backs they
+    // must be exactly what rebuilding them from the visible lists gives, selection included.
+    void takeBackNumbersMatchRebuild_data()
+    {
+        QTest::addColumn<Content>("content");
+        QTest::newRow("built-in") << builtInContent();
+        QTest::newRow("27 with 30") << makeContent(27, 30);
+        Content repeated = makeContent(12, 12);
+        repeated.expressions[7] = repeated.expressions[2];
+        repeated.expressions[9] = repeated.expressions[2];
+        repeated.meanings[5] = repeated.meanings[0];
+        QTest::newRow("repeated texts") << repeated;
+    }
+    void takeBackNumbersMatchRebuild()
+    {
+        QFETCH(Content, content);
+        Zort zort(content);
+        zort.Form_Load();
+        for (int step = 0; step < 60; ++step) {
+            // Enter twice as often as taking back, at rows spread over the lists.
+            if (step % 3 != 2 && !zort.slowo(0).isEmpty() && !zort.slowo(1).isEmpty()) {
+                zort.selectSlowo(0, (step * 7) % zort.slowo(0).count());
+                zort.selectSlowo(1, (step * 5) % zort.slowo(1).count());
+                zort.Uprawl_Click(Zort::Izbrah);
+                continue;
+            }
+            if (zort.slowo(2).isEmpty())
+                continue;
+            zort.selectSlowo(2, (step * 3) % zort.slowo(2).count());
+            zort.Uprawl_Click(Zort::Wyrni);
+            const QStringList left = zort.dumN(0).items(), right = zort.dumN(1).items();
+            const qsizetype leftSelected = zort.dumN(0).selected(), rightSelected = zort.dumN(1).selected();
+            zort.Opredeli_nomera();
+            QCOMPARE(left, zort.dumN(0).items());
+            QCOMPARE(right, zort.dumN(1).items());
+            QCOMPARE(leftSelected, zort.dumN(0).selected());
+            QCOMPARE(rightSelected, zort.dumN(1).selected());
+            checkInvariants(zort);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPairs)
