@@ -4,6 +4,7 @@
 //
 //   zort_startup_ab [--pairs N] [--platform offscreen|xcb]...
 // Without --platform: offscreen, and xcb as well when DISPLAY is set.
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -72,6 +73,8 @@ bool runOnce(const std::string &path, const std::string &platform, Sample &out)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    // Qt's start-up warnings (no runtime directory and the like) would drown the table.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
 
