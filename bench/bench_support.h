@@ -57,6 +57,9 @@ struct Target {
 class TargetReporter : public benchmark::ConsoleReporter
 {
 public:
+    // Plain text: the figures end up in files.
+    TargetReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
