@@ -331,6 +331,11 @@ void ZortWindow::showVerdict()
     pal.setColor(QPalette::HighlightedText, pal.color(QPalette::Text));
     m_verdict->setPalette(pal);
     m_verdict->setVisible(m_zort.verdictVisible());
+    // A screen reader speaks the selected pair's verdict with the pair, not only on the square.
+    if (m_zort.verdictVisible()) {
+        if (QListWidgetItem *item = m_slowo[2]->item(int(m_zort.slowo(2).selected())))
+            item->setData(Qt::AccessibleDescriptionRole, m_zort.verdictText());
+    }
 }
 
 void ZortWindow::showButtons()

@@ -273,8 +273,10 @@ private Q_SLOTS:
         QCOMPARE(verdict->text(), u"НЕ"_qs);
         QCOMPARE(verdict->palette().color(QPalette::Base), QColor(255, 0, 0));
         saveShot(m_window.get(), u"evaluated-red"_qs);
+        QCOMPARE(list(2)->item(0)->data(Qt::AccessibleDescriptionRole).toString(), u"НЕ"_qs);
         clickRow(2, 1);
         QCOMPARE(verdict->text(), u"ДА"_qs);
+        QCOMPARE(list(2)->item(1)->data(Qt::AccessibleDescriptionRole).toString(), u"ДА"_qs);
         QCOMPARE(verdict->palette().color(QPalette::Base), QColor(0, 255, 0));
         saveShot(m_window.get(), u"evaluated-green"_qs);
         press(3);
