@@ -866,18 +866,39 @@ void countEffects(Figures &figures, const TestState &before, const Action &actio
         ++figures.explanations;
 }
 
+GeneratedContent sessionContent(Chooser &chooser, const QStringList &picturePaths, Figures &figures)
+{
+    ++figures.sessions;
+    ++figures.contents;
+    return chooser.chance(10) ? builtInGenerated() : generateContent(chooser, picturePaths);
+}
+
+SessionLog::SessionLog(const GeneratedContent &content)
+    : m_content(u"content: %1, %2 expressions, %3 meanings, layout [%4]"_qs.arg(content.kind)
+                    .arg(content.content.expressions.size()).arg(content.content.meanings.size())
+                    .arg(content.content.layout.join(u" | "_qs)))
+{
+}
+
+void SessionLog::add(const QString &action)
+{
+    m_actions << action;
+}
+
+QString SessionLog::trail() const
+{
+    return (QStringList{m_content} + m_actions.mid(qMax(qsizetype(0), m_actions.size() - kShown)))
+        .join(u"\n         "_qs);
+}
+
 QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QStringList &picturePaths,
                     const QStringList &faces)
 {
-    const GeneratedContent content = chooser.chance(10) ? builtInGenerated() : generateContent(chooser, picturePaths);
-    ++figures.sessions;
-    ++figures.contents;
-    QStringList log{u"content: %1, %2 expressions, %3 meanings, layout [%4]"_qs.arg(content.kind)
-                        .arg(content.content.expressions.size()).arg(content.content.meanings.size())
-                        .arg(content.content.layout.join(u" | "_qs))};
+    const GeneratedContent content = sessionContent(chooser, picturePaths, figures);
+    SessionLog log(content);
     auto fail = [&](const QString &problem) {
         ++figures.violations;
-        return problem + u"\n  after: "_qs + (QStringList{log.first()} + log.mid(qMax(qsizetype(1), log.size() - 24))).join(u"\n         "_qs);
+        return problem + u"\n  after: "_qs + log.trail();
     };
 
     const bool diligent = chooser.chance(40);
@@ -898,7 +919,7 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
 
     for (int step = 0; step < maxActions && !chooser.exhausted(); ++step) {
         const Action action = chooseAction(chooser, zort, settings.isOpen(), diligent);
-        log << action.describe();
+        log.add(action.describe());
         ++figures.actions;
         if (action.kind == ActionKind::Exit)
             break;

@@ -203,6 +203,23 @@ void countEffects(Figures &figures, const TestState &before, const Action &actio
 // A diligent learner mostly enters pairs and evaluates; the others click anything.
 Action chooseAction(Chooser &chooser, const Zort &zort, bool settingsOpen, bool diligent);
 
+// The content of one session (one in ten the built-in test), counted in the figures.
+GeneratedContent sessionContent(Chooser &chooser, const QStringList &picturePaths, Figures &figures);
+
+// What a failure message shows of a session: its content and the last actions before it.
+class SessionLog
+{
+public:
+    explicit SessionLog(const GeneratedContent &content);
+    void add(const QString &action);
+    QString trail() const;
+
+private:
+    static constexpr qsizetype kShown = 24;
+    QString m_content;
+    QStringList m_actions;
+};
+
 // Plays one whole session: content, start-up, up to maxActions actions (or until "Exit" or the
 // chooser runs dry). Returns the first violation with the actions leading to it; empty when none.
 QString playSession(Chooser &chooser, int maxActions, Figures &figures,

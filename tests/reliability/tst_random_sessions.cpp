@@ -1,3 +1,4 @@
+#include "seed_rows.h"
 #include "session_driver.h"
 
 #include <QDir>
@@ -11,13 +12,6 @@ using namespace Reliability;
 
 namespace {
 
-// ZORT_SEED=<n> replays one session; ZORT_SESSIONS=<n> changes how many each batch plays.
-qint64 envNumber(const char *name, qint64 fallback)
-{
-    bool ok = false;
-    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
-    return ok ? value : fallback;
-}
 
 } // namespace
 
@@ -40,19 +34,7 @@ private:
 
 void TestRandomSessions::coreSessions_data()
 {
-    QTest::addColumn<quint64>("firstSeed");
-    QTest::addColumn<qint64>("sessions");
-    const qint64 replay = envNumber("ZORT_SEED", -1);
-    if (replay >= 0) {
-        QTest::newRow("replay") << quint64(replay) << qint64(1);
-        return;
-    }
-    // Batches of consecutive seeds, so a slow or failing batch shows which range to look at.
-    const qint64 perBatch = envNumber("ZORT_SESSIONS", 500);
-    for (quint64 batch = 0; batch < 8; ++batch) {
-        const quint64 first = batch * 1000000;
-        QTest::addRow("seeds %llu..", first) << first << perBatch;
-    }
+    addSeedRows("ZORT_SESSIONS", 500, 8, 0);
 }
 
 void TestRandomSessions::coreSessions()

@@ -2,6 +2,7 @@
 // Ctrl+clicks, keys and menu commands. After every action the test's rules are checked on the
 // window's core, the widgets must show what the core holds, and the settings window must show
 // what a model of the same actions holds.
+#include "seed_rows.h"
 #include "session_driver.h"
 #include "settings/cwiat_window.h"
 #include "test_window/picture_box.h"
@@ -28,13 +29,6 @@
 using namespace Reliability;
 
 namespace {
-
-qint64 envNumber(const char *name, qint64 fallback)
-{
-    bool ok = false;
-    const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
-    return ok ? value : fallback;
-}
 
 QColor colourOf(quint32 value)
 {
@@ -332,16 +326,7 @@ void TestRandomWindows::initTestCase()
 
 void TestRandomWindows::windowSessions_data()
 {
-    QTest::addColumn<quint64>("firstSeed");
-    QTest::addColumn<qint64>("sessions");
-    const qint64 replay = envNumber("ZORT_SEED", -1);
-    if (replay >= 0) {
-        QTest::newRow("replay") << quint64(replay) << qint64(1);
-        return;
-    }
-    const qint64 perBatch = envNumber("ZORT_WINDOW_SESSIONS", 75);
-    for (quint64 batch = 0; batch < 4; ++batch)
-        QTest::addRow("seeds %llu..", 50000000 + batch * 1000000) << 50000000 + batch * 1000000 << perBatch;
+    addSeedRows("ZORT_WINDOW_SESSIONS", 75, 4, 50000000);
 }
 
 void TestRandomWindows::windowSessions()
@@ -356,16 +341,12 @@ void TestRandomWindows::windowSessions()
         SeededChooser chooser(seed);
         const int maxActions = chooser.between(10, 200);
         const bool diligent = chooser.chance(40);
-        const GeneratedContent content = chooser.chance(10) ? builtInGenerated() : generateContent(chooser, m_pictures);
-        ++m_figures.sessions;
-        ++m_figures.contents;
-        QStringList log{u"content: %1, %2 expressions, %3 meanings, layout [%4]"_qs.arg(content.kind)
-                            .arg(content.content.expressions.size()).arg(content.content.meanings.size())
-                        .arg(content.content.layout.join(u" | "_qs))};
+        const GeneratedContent content = sessionContent(chooser, m_pictures, m_figures);
+        SessionLog log(content);
         auto fail = [&](const QString &problem) {
             ++m_figures.violations;
             QFAIL(qPrintable(u"seed %1: %2\n  after: %3\nreplay: ZORT_SEED=%1 tst_random_windows windowSessions"_qs
-                                 .arg(seed).arg(problem, (QStringList{log.first()} + log.mid(qMax(qsizetype(1), log.size() - 24))).join(u"\n         "_qs))));
+                                 .arg(seed).arg(problem, log.trail())));
         };
         WindowSession session(content, faces);
         QString problem = session.startup();
@@ -373,7 +354,7 @@ void TestRandomWindows::windowSessions()
             return fail(problem);
         for (int step = 0; step < maxActions; ++step) {
             const Action action = chooseAction(chooser, session.zort(), session.settingsOpen(), diligent);
-            log << action.describe();
+            log.add(action.describe());
             ++m_figures.actions;
             if (action.kind == ActionKind::Exit)
                 break;
