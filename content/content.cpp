@@ -17,3 +17,42 @@ QStringList emptyPictureFlags()
         flags << QStringLiteral("0");
     return flags;
 }
+
+Content contentFromTables(const QuizTables &t)
+{
+    int span = 0;
+    auto next = [&] {
+        const int *s = t.spans[span++];
+        return QString::fromRawData(reinterpret_cast<const QChar *>(t.text + s[0]), s[1]);
+    };
+    Content c;
+    c.layout << next();
+    for (int number : t.layout)
+        c.layout << QString::number(number);
+    c.instructions = next();
+    for (int i = 0; i < t.pairs; ++i)
+        c.expressions << next();
+    for (int i = 0; i < t.pairs + t.extraMeanings; ++i)
+        c.meanings << next();
+
+    c.flags << QStringLiteral("Ima li obqsneniq");
+    c.pictureFlags = emptyPictureFlags();
+    for (int k = 1; k <= t.pairs; ++k) {
+        QStringList lines;
+        for (int i = 0; i < t.lineCounts[k - 1]; ++i)
+            lines << next();
+        c.flags << QString::number(lines.isEmpty() ? 0 : 1);
+        c.lines << lines;
+        const char *picture = t.pictures[k - 1];
+        c.pictures << (picture ? QString::fromLatin1(picture) : QString());
+        if (k <= ContentLimits::kPictures)
+            c.pictureFlags[k] = QString::number(picture ? 1 : 0);
+        else
+            c.pictureFlags << QString::number(picture ? 1 : 0);
+    }
+    while (c.flags.size() <= ContentLimits::kExplanationFlags)
+        c.flags << QStringLiteral("0");
+    while (c.pictures.size() < ContentLimits::kPictures)
+        c.pictures << QString();
+    return c;
+}

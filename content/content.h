@@ -27,6 +27,7 @@ struct Content
     QString pictureOf(int k) const;
 };
 
+// The smallest explanation and picture tables; a larger quiz gets one entry per pair.
 namespace ContentLimits {
 constexpr int kExplanationFlags = 41;   // Otgowor 0 flags for content numbers 1..41
 constexpr int kExplanationLists = 30;   // Otgowor 1..30
@@ -36,8 +37,31 @@ constexpr int kPictures = 30;           // Graphika 1..30, Spis_graf 1..30
 // The maker's web address that leads the window captions.
 inline constexpr char16_t kMakerAddress[] = u"zort.example.org";
 
-// The built-in test: 27 Latin expressions and their Bulgarian meanings, no pictures.
+// The built-in quiz: 27 Latin expressions and their Bulgarian meanings, no pictures. Generated
+// at build time from its quiz file, latin.toml.
 const Content &builtInContent();
+
+// The quiz a program was built for: the built-in one, or the quiz file given to the build. Each
+// program has its own, generated into it.
+const Content &quizContent();
+
+// A quiz as the quiz tool writes it into generated code: every text in one UTF-16 block, cut
+// into spans in this order: caption, instructions, the expressions, the meanings (extra meanings
+// last), then each pair's explanation lines.
+struct QuizTables
+{
+    const char16_t *text;
+    const int (*spans)[2];      // offset and length in text
+    int pairs;
+    int extraMeanings;
+    const int *lineCounts;      // explanation lines of each pair
+    const char *const *pictures; // each pair's picture resource, or nullptr
+    int layout[5];              // outer width, left list left and width, right list left and width (twips)
+};
+
+// The content of such a quiz. Expression k, its meaning, its explanation and its picture share
+// content number k; the flag and picture tables reach at least as far as the built-in ones.
+Content contentFromTables(const QuizTables &tables);
 
 // An empty picture table of the right shape (a heading and 30 "0" flags), for content that has
 // no pictures.

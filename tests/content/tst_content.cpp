@@ -56,14 +56,10 @@ private Q_SLOTS:
         QCOMPARE(c.flags.size(), 42);
         QCOMPARE(c.flags.at(0), u"Ima li obqsneniq"_qs);
         QCOMPARE(c.flags.mid(1), QStringList(41, u"0"_qs));
-        QCOMPARE(c.lines.size(), 30);
-        for (int k = 1; k <= 30; ++k) {
-            const QStringList lines = c.linesOf(k);
-            QCOMPARE(lines.size(), 20);
-            QCOMPARE(lines.at(0), u"Otgowor %1"_qs.arg(k));
-            QCOMPARE(lines.at(19), k == 6 ? u"5"_qs : QString::number(k));
-            QCOMPARE(lines.mid(1, 18), QStringList(18, QString::number(k)));
-        }
+        // The quiz file gives no explanation lines; the never-shown filler lines are gone with the
+        // hand-written table.
+        for (int k = 1; k <= 41; ++k)
+            QVERIFY(c.linesOf(k).isEmpty());
         QVERIFY(c.linesOf(0).isEmpty());
         QVERIFY(c.linesOf(31).isEmpty());
     }

@@ -1,0 +1,43 @@
+// zort-quiz: checks a quiz file and turns it into the generated code a quiz program is built from.
+//
+//   zort-quiz check FILE                  prints OK with the counts, or every problem
+//   zort-quiz generate FILE OUTDIR NAME   the same, then writes OUTDIR/NAME.cpp (and .qrc, .cmake)
+#include "generate.h"
+#include "quiz_file.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout), err(stderr);
+    const bool generating = args.size() == 4 && args.at(0) == u"generate"_qs;
+    if (!generating && !(args.size() == 2 && args.at(0) == u"check"_qs)) {
+        err << "usage: zort-quiz check FILE\n       zort-quiz generate FILE OUTDIR NAME\n";
+        return 2;
+    }
+    const QString file = args.at(1);
+    const QuizFile::Result result = QuizFile::check(file);
+    for (const QuizFile::Problem &problem : result.problems)
+        err << problem.text() << '\n';
+    if (!result.ok()) {
+        err << file << ": " << result.problems.size()
+            << (result.problems.size() == 1 ? " problem" : " problems")
+            << "; nothing was built. Mend the file and check it again.\n";
+        return 1;
+    }
+    for (const QuizFile::Problem &note : result.notes)
+        out << note.file << ':' << note.line << ": note: " << note.message << '\n';
+    out << result.summary(file) << '\n';
+    out.flush();
+    if (generating) {
+        const QString error = QuizFile::generate(result, file, args.at(2), args.at(3));
+        if (!error.isEmpty()) {
+            err << "zort-quiz: " << error << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
