@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++          # build tools
     qt6-base-dev                   # Qt 6 Widgets, QtCore, QtGui and Qt Test
+    libtomlplusplus-dev libcsv-dev # the quiz tool reads quiz files (TOML) and pairs tables (CSV)
     fonts-liberation               # "Times New Roman" resolves to Liberation Serif, with Cyrillic glyphs
     xvfb xauth                     # a virtual display for the screenshot of the run command
     desktop-file-utils appstream   # the install test validates the launcher and the metainfo
