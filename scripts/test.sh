@@ -3,8 +3,8 @@
 # Qt's offscreen platform, so no display is needed.
 #
 # Then the same suite again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan),
-# and a short libFuzzer run of the random-session driver (build-fuzz, clang); ZORT_FUZZ_SECONDS
-# sets its length (60 by default).
+# and short libFuzzer runs of the random-session driver and of the quiz checker (build-fuzz, clang);
+# ZORT_FUZZ_SECONDS sets the length of each (45 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,16 +22,20 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/reliability/lsan.supp:print_suppress
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$(nproc)")
 
-echo "== Fuzzing the random-session driver for ${ZORT_FUZZ_SECONDS:-60} s"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZORT_BUILD_FUZZER=ON -DZORT_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --target zort_fuzz
-# New inputs go to build-fuzz/corpus; the seed corpus in the repository is only read.
-mkdir -p build-fuzz/corpus
-status=0
-build-fuzz/fuzz/zort_fuzz -max_total_time="${ZORT_FUZZ_SECONDS:-60}" -max_len=4096 -print_final_stats=1 \
-    -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus >build-fuzz/fuzz.log 2>&1 || status=$?
-grep -E '^(Done|stat::)' build-fuzz/fuzz.log || true
-if [ "$status" -ne 0 ]; then
-    tail -n 80 build-fuzz/fuzz.log
-    exit "$status"
-fi
+cmake --build build-fuzz --target zort_fuzz zort_quiz_fuzz
+fuzz() { # name target seed-corpus max-len
+    echo "== Fuzzing $1 for ${ZORT_FUZZ_SECONDS:-45} s"
+    # New inputs go to build-fuzz/; the seed corpus in the repository is only read.
+    mkdir -p "build-fuzz/$2-corpus"
+    local status=0
+    "build-fuzz/fuzz/$2" -max_total_time="${ZORT_FUZZ_SECONDS:-45}" -max_len="$4" -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/$2-" "build-fuzz/$2-corpus" "$3" >"build-fuzz/$2.log" 2>&1 || status=$?
+    grep -E '^(Done|stat::)' "build-fuzz/$2.log" || true
+    if [ "$status" -ne 0 ]; then
+        tail -n 80 "build-fuzz/$2.log"
+        exit "$status"
+    fi
+}
+fuzz "the random-session driver" zort_fuzz fuzz/corpus 4096
+fuzz "the quiz checker" zort_quiz_fuzz fuzz/quiz-corpus 8192

@@ -108,6 +108,12 @@ void Reader::unknownKeys(const toml::table &table, const QStringList &known, con
                 best = k;
             }
         }
+        if (where != u"at the top of a quiz file"_qs && kTopKeys.contains(name)) {
+            problem(int(key.source().begin.line),
+                    u"%1 belongs at the top of the file, before the first [[pair]] or [window]: every key after "
+                    "such a line belongs to it"_qs.arg(name));
+            continue;
+        }
         const QString hint = best.isEmpty()
             ? u"the keys %1 are: %2"_qs.arg(where, known.join(u", "_qs))
             : u"did you mean %1?"_qs.arg(quoted(best));
@@ -399,6 +405,8 @@ void Reader::checkWhole(const toml::table &top)
         return o.file == self ? u"line %1"_qs.arg(o.line) : u"%1:%2"_qs.arg(o.file).arg(o.line);
     };
     auto checkText = [&](const QString &text, const Origin &origin, const QString &what) {
+        if (text.isNull()) // missing, and said so already
+            return;
         if (text.trimmed().isEmpty()) {
             m_result.problems.append({origin.file, origin.line,
                                       u"the %1 is empty: write it, or remove the pair"_qs.arg(what)});
@@ -463,8 +471,9 @@ void Reader::checkWhole(const toml::table &top)
         const Origin at = node ? Origin{m_path, lineOf(*node)} : m_extraOrigins.first();
         m_result.problems.append({at.file, at.line,
                                   u"with %1 pairs and %2 extra meanings the quiz can never be graded: \"Оцени\" needs "
-                                  "at least three entered pairs for every meaning left over; %1 pairs allow 0 to "
-                                  "%3 extra meanings"_qs.arg(n).arg(extra).arg(n / 3)});
+                                  "at least three entered pairs for every meaning left over; %3"_qs.arg(n).arg(extra)
+                                      .arg(n < 3 ? u"%1 pairs allow no extra meanings"_qs.arg(n)
+                                                 : u"%1 pairs allow 0 to %2 extra meanings"_qs.arg(n).arg(n / 3))});
     }
 }
 

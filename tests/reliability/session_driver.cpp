@@ -147,6 +147,23 @@ GeneratedContent builtInGenerated()
     return g;
 }
 
+GeneratedContent quizFileGenerated(const Content &content, const QString &kind)
+{
+    GeneratedContent g;
+    g.content = content;
+    g.kind = kind;
+    auto signs = [](const QStringList &flags) {
+        QList<int> sign;
+        for (const QString &flag : flags)
+            sign << (flag == u"1"_qs ? 1 : 0);
+        sign[0] = 0; // the heading
+        return sign;
+    };
+    g.explanationSign = signs(content.flags);
+    g.pictureSign = signs(content.pictureFlags);
+    return g;
+}
+
 GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
 {
     GeneratedContent g;
@@ -892,9 +909,13 @@ QString SessionLog::trail() const
 }
 
 QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QStringList &picturePaths,
-                    const QStringList &faces)
+                    const QStringList &faces, const GeneratedContent *given)
 {
-    const GeneratedContent content = sessionContent(chooser, picturePaths, figures);
+    const GeneratedContent content = given ? *given : sessionContent(chooser, picturePaths, figures);
+    if (given) {
+        ++figures.sessions;
+        ++figures.contents;
+    }
     SessionLog log(content);
     auto fail = [&](const QString &problem) {
         ++figures.violations;

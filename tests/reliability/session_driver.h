@@ -72,6 +72,8 @@ struct GeneratedContent
 };
 
 GeneratedContent builtInGenerated();
+// A content generated from a quiz file, where every flag is "0" or "1".
+GeneratedContent quizFileGenerated(const Content &content, const QString &kind);
 // 0 to 40 expressions and meanings, usually unequal; case-only differences, Latin and Cyrillic,
 // leading digits, repeated texts, odd flags, pictures on random items (paths taken from
 // picturePaths, which may be empty), and now and then an odd layout.
@@ -222,7 +224,9 @@ private:
 
 // Plays one whole session: content, start-up, up to maxActions actions (or until "Exit" or the
 // chooser runs dry). Returns the first violation with the actions leading to it; empty when none.
+// A given content is played instead of one the chooser makes.
 QString playSession(Chooser &chooser, int maxActions, Figures &figures,
-                    const QStringList &picturePaths = {}, const QStringList &faces = {});
+                    const QStringList &picturePaths = {}, const QStringList &faces = {},
+                    const GeneratedContent *given = nullptr);
 
 } // namespace Reliability

@@ -1,3 +1,4 @@
+#include "quiz_samples.h"
 #include "seed_rows.h"
 #include "session_driver.h"
 
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 using namespace Reliability;
+
+Q_DECLARE_METATYPE(Reliability::GeneratedContent)
 
 namespace {
 
@@ -22,6 +25,8 @@ class TestRandomSessions : public QObject
 private Q_SLOTS:
     void coreSessions_data();
     void coreSessions();
+    void quizFileSessions_data();
+    void quizFileSessions();
     void fuzzCorpusReplays();
     void oracleNoticesWrongSteps_data();
     void oracleNoticesWrongSteps();
@@ -52,6 +57,25 @@ void TestRandomSessions::coreSessions()
             QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions coreSessions"_qs.arg(seed).arg(problem)));
     }
     m_elapsedMs += timer.elapsed();
+}
+
+// Quizzes generated from quiz files: explanations and pictures on every pair, extra meanings.
+void TestRandomSessions::quizFileSessions_data()
+{
+    QTest::addColumn<GeneratedContent>("content");
+    QTest::newRow("capitals") << quizFileGenerated(capitalsContent(), u"capitals quiz file"_qs);
+    QTest::newRow("forty") << quizFileGenerated(fortyContent(), u"forty-pair quiz file"_qs);
+}
+
+void TestRandomSessions::quizFileSessions()
+{
+    QFETCH(GeneratedContent, content);
+    for (quint64 seed = 1; seed <= 300; ++seed) {
+        SeededChooser chooser(seed);
+        const QString problem = playSession(chooser, chooser.between(10, 400), m_figures, {}, {}, &content);
+        if (!problem.isEmpty())
+            QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions quizFileSessions"_qs.arg(seed).arg(problem)));
+    }
 }
 
 // The fuzzer's seed corpus, played by the same driver in every build.

@@ -1,0 +1,81 @@
+#include "quiz_samples.h"
+#include "test_window/picture_window.h"
+#include "test_window/zort_window.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QPlainTextEdit>
+#include <QTest>
+
+// Quizzes built from quiz files, played whole in the real window: every pair entered by mouse,
+// graded, then explained with its lines and its picture.
+class TestQuizPrograms : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZortWindow *m_window = nullptr;
+    template <typename T = QWidget>
+    T *child(const QString &name) const { return m_window->findChild<T *>(name); }
+    QAbstractItemView *list(int i) const { return child<QAbstractItemView>(u"Slowo_%1"_qs.arg(i)); }
+    void press(int i) { QTest::mouseClick(child<QAbstractButton>(u"Uprawl_%1"_qs.arg(i)), Qt::LeftButton); }
+    void clickText(int i, const QString &text)
+    {
+        const QModelIndexList found = list(i)->model()->match(list(i)->model()->index(0, 0), Qt::DisplayRole, text, 1,
+                                                              Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(text));
+        list(i)->scrollTo(found.first());
+        QTest::mouseClick(list(i)->viewport(), Qt::LeftButton, {}, list(i)->visualRect(found.first()).center());
+    }
+
+private Q_SLOTS:
+    void wholeQuiz_data()
+    {
+        QTest::addColumn<const Content *>("content");
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<QSize>("pictureSize");
+        QTest::newRow("capitals") << &capitalsContent() << 12 << 3 << QSize(240, 160);
+        QTest::newRow("forty, from a table") << &fortyContent() << 40 << 5 << QSize(240, 160);
+    }
+    void wholeQuiz()
+    {
+        QFETCH(const Content *, content);
+        QFETCH(int, pairs);
+        QFETCH(int, extra);
+        QFETCH(QSize, pictureSize);
+        QCOMPARE(content->expressions.size(), pairs);
+        QCOMPARE(content->meanings.size(), pairs + extra);
+
+        ZortWindow window(*content);
+        m_window = &window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int k = 0; k < pairs; ++k) {
+            clickText(0, content->expressions.at(k));
+            clickText(1, content->meanings.at(k));
+            press(Zort::Izbrah);
+        }
+        QCOMPARE(list(1)->model()->rowCount(), extra);
+        press(Zort::Wyrni); // nothing selected to take back: only applies the rule for "Оцени"
+        press(Zort::Oceni);
+        QCOMPARE(window.zort().counter(), u"Верни: 100%"_qs);
+
+        auto *output = child<QPlainTextEdit>(u"Prowerka_0"_qs);
+        for (int row = 0; row < pairs; ++row) {
+            QTest::mouseClick(list(2)->viewport(), Qt::LeftButton, {},
+                              list(2)->visualRect(list(2)->model()->index(row, 0)).center());
+            press(Zort::Obqsni);
+            const QStringList lines = content->linesOf(row + 1);
+            QVERIFY(!lines.isEmpty());
+            QVERIFY2(output->toPlainText().endsWith(lines.join(u'\n')), qPrintable(output->toPlainText()));
+            QTest::mouseClick(child(u"Grafika_0"_qs), Qt::LeftButton);
+            QVERIFY(window.pictureWindow() && window.pictureWindow()->isVisible());
+            QCOMPARE(window.pictureWindow()->picture().size(), pictureSize);
+        }
+        m_window = nullptr;
+    }
+};
+
+QTEST_MAIN(TestQuizPrograms)
+#include "tst_quiz_programs.moc"
