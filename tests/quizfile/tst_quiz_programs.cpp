@@ -7,6 +7,18 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+namespace {
+
+// Saves a picture of a window when ZORT_SCREENSHOT_DIR names a folder (the README's screenshots).
+void saveShot(QWidget *window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("ZORT_SCREENSHOT_DIR");
+    if (!dir.isEmpty() && QTest::currentDataTag() == QByteArrayView("capitals"))
+        window->grab().save(dir + u"/capitals-"_qs + name + u".png"_qs);
+}
+
+} // namespace
+
 // Quizzes built from quiz files, played whole in the real window: every pair entered by mouse,
 // graded, then explained with its lines and its picture.
 class TestQuizPrograms : public QObject
@@ -51,6 +63,7 @@ private Q_SLOTS:
         m_window = &window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        saveShot(&window, u"start"_qs);
         for (int k = 0; k < pairs; ++k) {
             clickText(0, content->expressions.at(k));
             clickText(1, content->meanings.at(k));
@@ -72,6 +85,10 @@ private Q_SLOTS:
             QTest::mouseClick(child(u"Grafika_0"_qs), Qt::LeftButton);
             QVERIFY(window.pictureWindow() && window.pictureWindow()->isVisible());
             QCOMPARE(window.pictureWindow()->picture().size(), pictureSize);
+            if (row == 2) {
+                saveShot(&window, u"explanation"_qs);
+                saveShot(window.pictureWindow(), u"picture"_qs);
+            }
         }
         m_window = nullptr;
     }
