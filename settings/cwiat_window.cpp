@@ -267,7 +267,6 @@ void CwiatWindow::fitLabels()
     QStringList captions;
     for (int d = 0; d < 16; ++d) // each hex digit repeated: the widest digit gives the widest caption
         captions << Cwiat::colourCaptionOf(0x111111 * d);
-    growToFit(m_colourCaption, captions);
     QStringList readouts{QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
     for (int value = 0; value <= Cwiat::kSliderMax; ++value)
         readouts << QString::number(value);
