@@ -106,9 +106,13 @@ void Cwiat::Otdelni_Update()
     }
     m_optionColours[m_editedElement] = m_currentColour;
     m_swatchColour = m_currentColour;
-    m_colourCaption = QStringLiteral("Цвят в 10/16-тичен код = %1 /H%2")
-                          .arg(QString::number(m_currentColour),
-                               QString::number(m_currentColour, 16).toUpper());
+    m_colourCaption = colourCaptionOf(m_currentColour);
+}
+
+QString Cwiat::colourCaptionOf(qint32 colour)
+{
+    return QStringLiteral("Цвят в 10/16-тичен код = %1 /H%2")
+        .arg(QString::number(colour), QString::number(colour, 16).toUpper());
 }
 
 void Cwiat::Opredeli_cwqt()

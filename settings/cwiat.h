@@ -45,6 +45,8 @@ public:
     void Otdelni_Update();
     void Opredeli_cwqt();
     void cwetowe_RGB(const qint32 &value);
+    // The colour caption Otdelni_Update writes for a colour value.
+    static QString colourCaptionOf(qint32 colour);
 
     // What "Запис" puts on the main window: the store as it is now.
     Appearance zapis() const;

@@ -16,6 +16,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QColor toColor(qint32 value)
@@ -57,6 +59,40 @@ QLabel *label(QWidget *parent, const QString &text, int index, const QString &to
     return widget;
 }
 
+// A laid-out label narrower than the widest of its texts in its own font would cut them off: it
+// grows into the free space beside it on its row, to the right first, then to the left, up to
+// the next control or the client's edge, so the window keeps its size.
+void growToFit(QLabel *label, const QStringList &texts)
+{
+    const QString shown = label->text();
+    int needed = 0;
+    for (const QString &text : texts) {
+        label->setText(text);
+        needed = qMax(needed, label->sizeHint().width());
+    }
+    label->setText(shown);
+    const QRect r = label->geometry();
+    if (needed <= r.width())
+        return;
+    int leftLimit = 0;
+    int rightLimit = label->parentWidget()->width();
+    for (const QWidget *other : label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect o = other->geometry();
+        if (other == label || o.top() > r.bottom() || o.bottom() < r.top())
+            continue;
+        if (o.left() > r.left())
+            rightLimit = qMin(rightLimit, o.left());
+        else
+            leftLimit = qMax(leftLimit, o.right() + 1);
+    }
+    // A laid-out overlap with a neighbour is no reason to shrink.
+    rightLimit = qMax(rightLimit, r.right() + 1);
+    leftLimit = qMin(leftLimit, r.left());
+    const int right = qMin(rightLimit, r.left() + needed);
+    const int left = qMax(leftLimit, right - needed);
+    label->setGeometry(left, r.top(), right - left, r.height());
+}
+
 // The three slider rows and the option rows start at these tops.
 constexpr std::array<int, 4> kRowTops{1560, 2040, 2520, 3000};
 
@@ -76,6 +112,7 @@ CwiatWindow::CwiatWindow(Cweta &store, QWidget *parent)
     m_client->setFont(QFont(QStringLiteral("Times New Roman"), 12));
     buildMixer(m_client);
     buildFontArea(m_client);
+    fitLabels();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -181,8 +218,11 @@ void CwiatWindow::buildMixer(QWidget *client)
             caption->hide();
         }
     }
-    // A screen reader's choice toggles the button without a click, so follow the toggle.
+    // A screen reader's choice toggles the button without a click, so follow the toggle. A click
+    // on the option already chosen toggles nothing and must choose it all the same; after a toggle
+    // the click repeats a choice that changes nothing the second time.
     connect(group, &QButtonGroup::idToggled, this, &CwiatWindow::learnerChoseOption);
+    connect(group, &QButtonGroup::idClicked, this, [this](int e) { learnerChoseOption(e, true); });
 }
 
 void CwiatWindow::buildFontArea(QWidget *client)
@@ -220,6 +260,24 @@ void CwiatWindow::buildFontArea(QWidget *client)
              QStringLiteral("Полето илюстрира шрифт, размер на букви, цвят и фон на букви "),
              QStringLiteral("Образец на шрифт"));
     place(m_sample, 600, 4200, 2655, 405);
+}
+
+void CwiatWindow::fitLabels()
+{
+    QStringList captions;
+    for (int d = 0; d < 16; ++d) // each hex digit repeated: the widest digit gives the widest caption
+        captions << Cwiat::colourCaptionOf(0x111111 * d);
+    QStringList readouts{QStringLiteral("R"), QStringLiteral("G"), QStringLiteral("B")};
+    for (int value = 0; value <= Cwiat::kSliderMax; ++value)
+        readouts << QString::number(value);
+    for (QLabel *label : m_client->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+        if (label == m_colourCaption)
+            growToFit(label, captions);
+        else if (std::find(m_readouts.cbegin(), m_readouts.cend(), label) != m_readouts.cend())
+            growToFit(label, readouts);
+        else
+            growToFit(label, {label->text()});
+    }
 }
 
 void CwiatWindow::openOrRaise()
@@ -263,7 +321,10 @@ void CwiatWindow::learnerChoseEntry(int list)
     if (m_showing)
         return;
     const QModelIndexList rows = m_listFont[list]->selectionModel()->selectedRows();
-    m_cwiat.setListFontIndex(list, rows.isEmpty() ? -1 : rows.first().row());
+    // A Ctrl+click would leave no entry selected; the list keeps its choice, as the main window's
+    // lists do.
+    if (!rows.isEmpty())
+        m_cwiat.setListFontIndex(list, rows.first().row());
     showModel();
 }
 

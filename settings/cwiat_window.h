@@ -36,6 +36,7 @@ private:
     void buildMixer(QWidget *client);
     void buildFontArea(QWidget *client);
     void buildMenu(QMenuBar *bar);
+    void fitLabels();
 
     void learnerMovedSlider(int k, int position);
     void learnerChoseOption(int e, bool checked);

@@ -359,7 +359,9 @@ void Zort::Pokazhi_grafika(qint16 p)
 
 void Zort::Grafika_Click()
 {
-    const qint16 n = m_tekushtNomer;
+    // The picture the thumbnail shows, which an explanation may have set to another item than the
+    // current one.
+    const int n = m_thumbnail;
     if (pictureFlag(n) <= 0)
         return;
     m_pictureWindowItem = n;

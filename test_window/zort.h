@@ -44,7 +44,7 @@ public:
     bool pressButton(qint16 Index);
     // The learner selects a row of Slowo 0, 1 or 2 (-1: nothing). Runs Slowo_Click when it moves.
     void selectSlowo(int list, qsizetype row);
-    // Click on the thumbnail: opens the picture window for the current item if it has a picture.
+    // Click on the thumbnail: opens the picture window for the item whose picture it shows.
     void Grafika_Click();
     // The learner closed the picture window with its close box.
     void closePictureWindow();

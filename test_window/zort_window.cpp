@@ -51,6 +51,23 @@ void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(pal);
 }
 
+// A control whose look "Запис" leaves alone takes the platform's palette for its kind in every
+// role, so that the form colour the client area carries reaches neither its background nor its
+// frame and scroll bar. Roles set afterwards (a text box's background) are its own as well.
+void keepOwnLook(QWidget *widget)
+{
+    QPalette own = QApplication::palette(widget);
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            if (r != QPalette::NoRole)
+                own.setBrush(g, r, own.brush(g, r));
+        }
+    }
+    widget->setPalette(own);
+}
+
 // The output box shows lines separated by CR LF; a text document would take each sign for a
 // line break of its own.
 QString displayText(const QString &text)
@@ -100,6 +117,7 @@ void ZortWindow::buildControls()
     for (int i = 0; i < Zort::kVisibleLists; ++i) {
         auto *list = new QListWidget(client);
         describe(list, QStringLiteral("Slowo_%1").arg(i), listNames[i], listTips[i]);
+        keepOwnLook(list);
         list->setGeometry(listRects[i]);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
@@ -138,6 +156,7 @@ void ZortWindow::buildControls()
     m_output->setReadOnly(true);
     m_output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    keepOwnLook(m_output);
     setRole(m_output, QPalette::Base, QColor(224, 224, 224));
 
     m_verdict = new QLineEdit(client);
@@ -147,12 +166,16 @@ void ZortWindow::buildControls()
     m_verdict->setReadOnly(true);
     m_verdict->setAlignment(Qt::AlignCenter);
     m_verdict->setTextMargins(0, 0, 0, 0);
+    keepOwnLook(m_verdict);
     m_verdict->hide();
 
     for (int i = 0; i < 2; ++i) {
         auto *box = new PictureBox(client);
         describe(box, QStringLiteral("Grafika_%1").arg(i), i == 0 ? QStringLiteral("Картина") : QString(), QString());
         box->setGeometry(twipsRect(120, i == 0 ? 4680 : 5760, 1575, 1335));
+        // Opaque in the platform's colour, not a window onto the form's.
+        keepOwnLook(box);
+        box->setAutoFillBackground(true);
         m_grafika[i] = box;
     }
     m_grafika[1]->hide(); // holds the blank picture

@@ -1,11 +1,14 @@
+#include "settings/cwiat_window.h"
 #include "test_window/zort_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRawFont>
+#include <QSlider>
 #include <QTest>
 
 #include <memory>
@@ -86,6 +89,34 @@ private Q_SLOTS:
                  qPrintable(u"%1 needs %2 px in %3, has %4 (fonts-liberation gives the metric-compatible face)"_qs
                                 .arg(text).arg(metrics.horizontalAdvance(text)).arg(QFontInfo(widget->font()).family()).arg(room)));
         QVERIFY(metrics.height() <= widget->height());
+    }
+
+    // Every label of both windows is at least as wide as its text in its own font (a narrower label
+    // cuts the text off), also while the read-outs and the colour caption show their widest values;
+    // the settings window keeps its laid-out size.
+    void labelsShowTheirWholeText_data()
+    {
+        QTest::addColumn<int>("component"); // every slider set to it; -1: as opened
+        QTest::newRow("settings window as opened") << -1;
+        QTest::newRow("widest colour caption, /HDDDDDD") << 0xDD;
+        QTest::newRow("widest read-outs, 255") << 255;
+    }
+    void labelsShowTheirWholeText()
+    {
+        QFETCH(int, component);
+        child<QAction>(u"Cwqt"_qs)->trigger();
+        CwiatWindow *settings = m_window->settingsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(settings));
+        for (int k = 0; component >= 0 && k < 3; ++k)
+            child<QSlider>(u"Slider1_%1"_qs.arg(k))->setValue(component);
+        for (const QLabel *label : m_window->findChildren<QLabel *>()) {
+            if (!label->isVisible())
+                continue;
+            QVERIFY2(label->sizeHint().width() <= label->width(),
+                     qPrintable(u"%1 \"%2\" needs %3 px, has %4"_qs.arg(label->objectName(), label->text())
+                                    .arg(label->sizeHint().width()).arg(label->width())));
+        }
+        QCOMPARE(child(u"Label_Cv_3"_qs)->parentWidget()->size(), QSize(369, 314));
     }
 };
 

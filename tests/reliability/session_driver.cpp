@@ -664,9 +664,10 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
         break;
     }
     case ActionKind::Thumbnail:
-        if (m_gen.pictureSignOf(before.tekusht) > 0) {
+        // The picture shown, not the current item's: an explanation may have put another there.
+        if (m_gen.pictureSignOf(before.thumbnail) > 0) {
             e.pictureVisible = true;
-            e.pictureItem = before.tekusht;
+            e.pictureItem = before.thumbnail;
         }
         break;
     case ActionKind::ClosePicture:

@@ -97,9 +97,8 @@ public:
             break;
         case ActionKind::ChooseElement: {
             auto *option = settingsChild<QRadioButton>(u"Option1_%1"_qs.arg(action.index));
-            // A click on the chosen option changes nothing.
-            if (!option->isChecked())
-                settingsAction = action;
+            // A click chooses the element, whether its option was chosen or not.
+            settingsAction = action;
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
             break;
         }

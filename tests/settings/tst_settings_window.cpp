@@ -24,6 +24,10 @@ private Q_SLOTS:
     void learnerMovesSlider_data();
     void learnerMovesSlider();
     void chooseElementAndSizeThenZapis();
+    void everyClickChoosesTheElement_data();
+    void everyClickChoosesTheElement();
+    void sizeListKeepsOneSize_data();
+    void sizeListKeepsOneSize();
     void openingAgainOnlyRaises();
     void otkazKeepsTheStore();
 
@@ -168,6 +172,63 @@ void TestCwiatWindow::chooseElementAndSizeThenZapis()
     QCOMPARE(appearance.fontFace, QStringLiteral("Times New Roman"));
     QCOMPARE(appearance.fontSize, 9);
     QVERIFY(!m_window->isVisible());
+}
+
+// Whether or not its option is chosen already, a click or Space on it chooses the element: the
+// read-outs and the window show its colour.
+void TestCwiatWindow::everyClickChoosesTheElement_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::addColumn<QStringList>("readouts");
+    const QStringList red{QStringLiteral("128"), QStringLiteral("0"), QStringLiteral("0")};
+    QTest::newRow("click on the option chosen at opening") << 0 << 0 << red;
+    QTest::newRow("Space on the option chosen at opening") << 0 << int(Qt::Key_Space) << red;
+    QTest::newRow("click on another option")
+        << 1 << 0 << QStringList{QStringLiteral("255"), QStringLiteral("255"), QStringLiteral("255")};
+}
+
+void TestCwiatWindow::everyClickChoosesTheElement()
+{
+    QFETCH(int, option);
+    QFETCH(int, key);
+    QFETCH(QStringList, readouts);
+    auto *button = child<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(option)));
+    if (key) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key));
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+    }
+    QVERIFY(button->isChecked());
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(text(qPrintable(QStringLiteral("Label_ST_%1").arg(k))), readouts.at(k));
+    if (option == 0)
+        QCOMPARE(clientColour(), QColor(128, 0, 0));
+}
+
+// A Ctrl+click on the chosen size would leave none chosen; the list keeps one, as the main
+// window's lists do. On another size it chooses that one.
+void TestCwiatWindow::sizeListKeepsOneSize_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("size");
+    QTest::newRow("Ctrl+click on the chosen size") << 4 << QStringLiteral("12");
+    QTest::newRow("Ctrl+click on another size") << 1 << QStringLiteral("9");
+}
+
+void TestCwiatWindow::sizeListKeepsOneSize()
+{
+    QFETCH(int, row);
+    QFETCH(QString, size);
+    auto *sizes = child<QListWidget>("List_font_1");
+    QListWidgetItem *item = sizes->item(row);
+    sizes->scrollToItem(item);
+    QTest::mouseClick(sizes->viewport(), Qt::LeftButton, Qt::ControlModifier, sizes->visualItemRect(item).center());
+    QCOMPARE(sizes->selectedItems().size(), 1);
+    QCOMPARE(sizes->selectedItems().first()->text(), size);
+    QCOMPARE(m_store.item(2), size);
+    QCOMPARE(child<QLineEdit>("Text_Cv_0")->font().pointSize(), size.toInt());
 }
 
 void TestCwiatWindow::openingAgainOnlyRaises()

@@ -84,6 +84,34 @@ private Q_SLOTS:
         QCOMPARE(zort.thumbnail(), 7);
     }
 
+    // Before the evaluation "Обясни" explains the selected expression, which need not be the current
+    // item (an entered pair was selected last): the click opens the picture shown, or nothing.
+    void thumbnailClickOpensThePictureShown_data()
+    {
+        QTest::addColumn<int>("explained");
+        QTest::addColumn<int>("opens"); // 0: nothing
+        QTest::newRow("explained item has a picture") << 3 << 3;
+        QTest::newRow("explained item has none") << 1 << 0;
+    }
+    void thumbnailClickOpensThePictureShown()
+    {
+        QFETCH(int, explained);
+        QFETCH(int, opens);
+        Zort zort(contentWithPictures());
+        zort.Form_Load();
+        enterPair(zort, 7, 2);
+        selectExpression(zort, explained);
+        zort.selectSlowo(1, 0);
+        zort.selectSlowo(2, 0); // the current item is now 7, which has a picture
+        QVERIFY(zort.pressButton(Zort::Obqsni));
+        QCOMPARE(zort.tekushtNomer(), qint16(7));
+        QCOMPARE(zort.thumbnail(), opens);
+        zort.Grafika_Click();
+        QCOMPARE(zort.pictureWindowVisible(), opens != 0);
+        if (opens)
+            QCOMPARE(zort.pictureWindowItem(), opens);
+    }
+
     void closingTheWindowIsRemembered()
     {
         Zort zort(contentWithPictures());

@@ -175,6 +175,40 @@ private Q_SLOTS:
             QCOMPARE(QColor(image.pixel(at)), face);
     }
 
+    // "Запис" recolours only what it names. The thumbnail, the verdict square and the frames of the
+    // lists and the output box keep the platform's look: the same pixels on the green form of the
+    // start-up, after a new form colour, and on a form of the platform's colour.
+    void ownLookBesideTheForm_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("thumbnail") << u"Grafika_0"_qs << QPoint(50, 40);
+        QTest::newRow("left list's frame") << u"Slowo_0"_qs << QPoint(0, 60);
+        QTest::newRow("entered pairs' frame") << u"Slowo_2"_qs << QPoint(0, 40);
+        QTest::newRow("output box's frame") << u"Prowerka_0"_qs << QPoint(0, 60);
+        QTest::newRow("verdict square's frame") << u"Prowerka_1"_qs << QPoint(0, 16);
+    }
+    void ownLookBesideTheForm()
+    {
+        QFETCH(QString, name);
+        QFETCH(QPoint, at);
+        QWidget *control = child(name);
+        control->show(); // the verdict square shows from the evaluation on
+        const QPoint point = control->geometry().topLeft() + at;
+        // What the learner sees: the form as drawn, not the control alone.
+        const auto seen = [&] { return QColor(m_window->centralWidget()->grab().toImage().pixel(point)); };
+        const QColor atStartUp = seen();
+        Appearance appearance;
+        appearance.formBackground = 0xFF0000; // blue
+        appearance.textBackground = 0xFFFFFF;
+        appearance.fontFace = u"Times New Roman"_qs;
+        appearance.fontSize = 12;
+        m_window->applyAppearance(appearance);
+        QCOMPARE(seen(), atStartUp);
+        m_window->centralWidget()->setPalette(QPalette());
+        QCOMPARE(seen(), atStartUp);
+    }
+
     void tabOrder()
     {
         const QStringList expected{u"Slowo_0"_qs, u"Slowo_1"_qs, u"Slowo_2"_qs, u"Uprawl_0"_qs, u"Uprawl_1"_qs,
@@ -305,7 +339,7 @@ private Q_SLOTS:
         // The thumbnail shows the picture at its own size, never scaled: cut off before the gold band.
         const QImage shown = thumbnail->grab().toImage();
         QCOMPARE(QColor(shown.pixel(thumbnail->width() - 4, 10)), QColor(0, 0, 200));
-        QCOMPARE(QColor(shown.pixel(10, 70)), m_window->centralWidget()->palette().color(QPalette::Window));
+        QCOMPARE(QColor(shown.pixel(10, 70)), QApplication::palette(thumbnail).color(QPalette::Window));
         QTest::mouseClick(thumbnail, Qt::LeftButton);
         PictureWindow *window = m_window->pictureWindow();
         QVERIFY(window);
