@@ -29,7 +29,7 @@ endfunction()
 # as `const Content &NAME()`, with its pictures as resources. A quiz with problems stops here
 # with the tool's messages. Sets ZORT_QUIZ_ID and ZORT_QUIZ_CAPTION for the caller.
 function(zort_quiz_content target quiz name)
-    set(out ${CMAKE_BINARY_DIR}/quiz-content)
+    set(out ${CMAKE_BINARY_DIR}/quiz-content/${target})
     execute_process(COMMAND ${ZORT_QUIZ_TOOL} generate ${quiz} ${out} ${name}
                     OUTPUT_VARIABLE report RESULT_VARIABLE failed)
     if(failed)

@@ -171,8 +171,11 @@ void Reader::read(const QByteArray &bytes)
     toml::parse_result parsed = toml::parse(std::string_view(utf8.constData(), size_t(utf8.size())));
     if (!parsed) {
         const toml::parse_error &error = parsed.error();
-        problem(int(error.source().begin.line),
-                u"this is not valid TOML: %1"_qs.arg(fromToml(error.description())));
+        const QString description = fromToml(error.description());
+        // The usual slip: text without its double quotes.
+        const QString hint = description.contains(u"could not determine value type"_qs)
+            ? u" (text goes in double quotes, such as caption = \"Столици\")"_qs : QString();
+        problem(int(error.source().begin.line), u"this is not valid TOML: %1%2"_qs.arg(description, hint));
         return;
     }
     const toml::table &top = parsed.table();

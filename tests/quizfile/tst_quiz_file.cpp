@@ -78,6 +78,8 @@ private Q_SLOTS:
         QTest::newRow("Windows-1251") << kHead + "[[pair]]\nexpression = \"\xEC\xE5\xE0\"\nmeaning = \"x\"\n" << none << none
                                       << "quiz.toml" << 4 << "look like Windows-1251 (Cyrillic). Save it as UTF-8";
         QTest::newRow("syntax") << kHead + "[[pair]\nexpression = \"a\"\n" << none << none << "quiz.toml" << 3 << "not valid TOML";
+        QTest::newRow("text without quotes") << kHead + "instructions = Свържете двойките\n" + pairs(1, 1) << none << none
+                                             << "quiz.toml" << 3 << "text goes in double quotes";
         QTest::newRow("typo in a key") << ok + "[[pair]]\nexpression = \"a\"\nmeanning = \"b\"\n" << none << none
                                        << "quiz.toml" << 14 << "unknown key \"meanning\" in a [[pair]]; did you mean \"meaning\"?";
         QTest::newRow("no id") << "caption = \"T\"\n" + pairs(1, 1) << none << none << "quiz.toml" << 1 << "the quiz's id is missing";
