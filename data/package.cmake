@@ -19,10 +19,11 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 if(ZORT_QUIZ)
     string(REGEX REPLACE "[. ]+$" "" synopsis "Matching quiz: ${caption}")
     string(SUBSTRING "${synopsis}" 0 72 CPACK_PACKAGE_DESCRIPTION_SUMMARY)
-    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A matching quiz written by a teacher in a quiz file and built with ZORT: expressions
-on the left, their meanings on the right, graded with a verdict for every pair.
-Its program is ${ZORT_PROGRAM}; it installs beside the built-in Latin quiz (package
-zort) and beside other quizzes.")
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A matching quiz that a teacher wrote as a quiz file, built with ZORT:
+expressions on the left, their meanings on the right, graded with a verdict
+for every pair. It installs beside the built-in Latin quiz (package zort) and
+beside other quizzes. Its program is
+${ZORT_PROGRAM}")
 else()
     set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small desktop quiz with a Bulgarian interface: the learner pairs 27 Latin

@@ -67,7 +67,7 @@ if [ -f "$metainfo" ]; then
     grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
     grep -q "<binary>$program</binary>" "$metainfo" || fail "metainfo does not provide $program"
     if [ -n "$caption" ]; then
-        xml=${caption//&/&amp;}; xml=${xml//</&lt;}; xml=${xml//>/&gt;}
+        xml=${caption//&/\&amp;}; xml=${xml//</\&lt;}; xml=${xml//>/\&gt;}
         grep -qF "<name>$xml</name>" "$metainfo" || fail "metainfo name is not the caption $xml"
     fi
 fi
