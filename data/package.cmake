@@ -17,8 +17,14 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 if(ZORT_QUIZ)
+    # A synopsis of at most 80 characters. CMake counts bytes, so a long caption is left out rather
+    # than cut, which could split a letter.
     string(REGEX REPLACE "[. ]+$" "" synopsis "Matching quiz: ${caption}")
-    string(SUBSTRING "${synopsis}" 0 72 CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+    string(LENGTH "${synopsis}" bytes)
+    if(bytes GREATER 80)
+        set(synopsis "Matching quiz built with ZORT")
+    endif()
+    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${synopsis}")
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A matching quiz that a teacher wrote as a quiz file, built with ZORT:
 expressions on the left, their meanings on the right, graded with a verdict
 for every pair. It installs beside the built-in Latin quiz (package zort) and
