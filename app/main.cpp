@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zort"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORT_VERSION));
     // Ties the windows to the installed launcher, so a desktop shows its name and icon for them.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORT_APP_ID));
     QIcon icon;

@@ -10,6 +10,7 @@ packages=(
     fonts-liberation               # "Times New Roman" resolves to Liberation Serif, with Cyrillic glyphs
     xvfb xauth                     # a virtual display for the screenshot of the run command
     desktop-file-utils appstream   # the install test validates the launcher and the metainfo
+    dpkg-dev file lintian          # the package: CPack's dependency scan (dpkg-shlibdeps, file), its check
     "$@"                           # whatever the caller needs besides
 )
 

@@ -2,11 +2,15 @@
 # Installs the build into a temporary prefix and checks what a desktop needs from it: the program,
 # a launcher that desktop-file-validate accepts and that names the program and the icon really
 # installed, the icon as SVG and as PNGs of the size their folder claims, and metainfo that
-# appstreamcli accepts together with the launcher it points to.
-#   check_install.sh BUILD_DIR
+# appstreamcli accepts together with the launcher it points to. Every installed file is named after
+# the program or its app id, so quizzes built from quiz files install side by side.
+#   check_install.sh BUILD_DIR                        the built-in quiz: zort, org.example.zort
+#   check_install.sh BUILD_DIR PROGRAM APP_ID CAPTION a quiz file's build: its launcher is named CAPTION
 set -uo pipefail
-build=${1:?"usage: check_install.sh BUILD_DIR"}
-id=org.example.zort
+build=${1:?"usage: check_install.sh BUILD_DIR [PROGRAM APP_ID CAPTION]"}
+program=${2:-zort}
+id=${3:-org.example.zort}
+caption=${4:-}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -26,7 +30,12 @@ share=$prefix/share
 desktop=$share/applications/$id.desktop
 metainfo=$share/metainfo/$id.metainfo.xml
 
-[ -x "$prefix/bin/zort" ] || fail "bin/zort is not installed or not executable"
+[ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed or not executable"
+while read -r file; do
+    name=${file##*/}
+    [ "$file" = "$prefix/bin/$program" ] || [ "${name#"$id".}" != "$name" ] ||
+        fail "$file is named after neither $program nor $id, so it may clash with another quiz's"
+done <"$build/install_manifest.txt"
 [ -f "$desktop" ] || fail "no launcher $desktop"
 [ -f "$metainfo" ] || fail "no metainfo $metainfo"
 
@@ -36,11 +45,17 @@ if [ -f "$desktop" ]; then
     key() { sed -n "s/^$1=//p" "$desktop"; }
     exec_name=$(key Exec | cut -d' ' -f1)
     [ -x "$prefix/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+    [ "$exec_name" = "$program" ] || fail "Exec=$exec_name, expected $program"
     [ "$(key Icon)" = "$id" ] || fail "Icon=$(key Icon), expected $id"
-    [ "$(key Categories)" = "Education;Languages;" ] || fail "Categories=$(key Categories)"
-    for k in Name 'Name\[bg\]' Comment 'Comment\[bg\]'; do
-        [ -n "$(key "$k")" ] || fail "launcher has no $k"
-    done
+    if [ -z "$caption" ]; then
+        [ "$(key Categories)" = "Education;Languages;" ] || fail "Categories=$(key Categories)"
+        for k in Name 'Name\[bg\]' Comment 'Comment\[bg\]'; do
+            [ -n "$(key "$k")" ] || fail "launcher has no $k"
+        done
+    else
+        [ "$(key Name)" = "$caption" ] || fail "Name=$(key Name), expected the caption $caption"
+        [ "$(key Categories)" = "Education;" ] || fail "Categories=$(key Categories)"
+    fi
 fi
 
 if [ -f "$metainfo" ]; then
@@ -50,6 +65,11 @@ if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "metainfo does not launch $id.desktop"
     grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id is not $id"
+    grep -q "<binary>$program</binary>" "$metainfo" || fail "metainfo does not provide $program"
+    if [ -n "$caption" ]; then
+        xml=${caption//&/\&amp;}; xml=${xml//</\&lt;}; xml=${xml//>/\&gt;}
+        grep -qF "<name>$xml</name>" "$metainfo" || fail "metainfo name is not the caption $xml"
+    fi
 fi
 
 grep -q '<svg' "$share/icons/hicolor/scalable/apps/$id.svg" 2>/dev/null || fail "no scalable SVG icon"

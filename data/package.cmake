@@ -1,0 +1,59 @@
+# The Debian package (CPack, DEB): what the install rules put under /usr, plus the copyright and
+# changelog that Debian asks of every package. Those two go in a component of their own that only the
+# package installs, so `cmake --install` installs exactly what it did before.
+# scripts/package.sh builds the package; tests/package checks it.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${ZORT_PROGRAM})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR zort.example.org)
+set(CPACK_PACKAGE_CONTACT "zort.example.org <zort@example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/" "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
+set(CPACK_STRIP_FILES ON)
+# Whatever the umask of the machine that builds the package.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+if(ZORT_QUIZ)
+    # A synopsis of at most 80 characters. CMake counts bytes, so a long caption is left out rather
+    # than cut, which could split a letter.
+    string(REGEX REPLACE "[. ]+$" "" synopsis "Matching quiz: ${caption}")
+    string(LENGTH "${synopsis}" bytes)
+    if(bytes GREATER 80)
+        set(synopsis "Matching quiz built with ZORT")
+    endif()
+    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${synopsis}")
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A matching quiz that a teacher wrote as a quiz file, built with ZORT:
+expressions on the left, their meanings on the right, graded with a verdict
+for every pair. It installs beside the built-in Latin quiz (package zort) and
+beside other quizzes. Its program is
+${ZORT_PROGRAM}")
+else()
+    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small desktop quiz with a Bulgarian interface: the learner pairs 27 Latin
+expressions with their 27 Bulgarian meanings, takes pairs back, has the test
+graded with a verdict for every pair and asks for explanations.")
+endif()
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://zort.example.org/)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the program links come from dpkg-shlibdeps (libqt6gui6 brings the X11 platform plugin).
+# No library links the font that "Times New Roman" resolves to, with its metrics and Cyrillic glyphs.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+
+set(docdir ${CMAKE_INSTALL_DATADIR}/doc/${ZORT_PROGRAM})
+execute_process(COMMAND date -R -u -d ${ZORT_RELEASE_DATE}
+                OUTPUT_VARIABLE ZORT_RELEASE_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+configure_file(debian/changelog.in changelog @ONLY)
+execute_process(COMMAND gzip -9nc changelog WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+                OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${docdir}
+        COMPONENT debian EXCLUDE_FROM_ALL)
+
+include(CPack)

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the Debian package of the built-in quiz (zort_<version>_<arch>.deb), or with a quiz file the
+# package of that quiz (zort-<id>_<version>_<arch>.deb), in build-package/ with Debian's hardening
+# flags. The last line of output is the package's path. A quiz file with problems gives its messages
+# and no package.
+#   scripts/package.sh [QUIZ_FILE]
+set -euo pipefail
+
+quiz=""
+if [ $# -gt 0 ]; then
+    [ -f "$1" ] || { echo "$1: there is no such quiz file" >&2; exit 1; }
+    quiz=$(realpath "$1")
+fi
+cd "$(dirname "$0")/.."
+
+scripts/setup-debian.sh
+build=build-package
+# What Debian builds its own packages with: optimised, hardened, and with no build path in the binary.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+ldflags=$(dpkg-buildflags --get LDFLAGS)
+
+# The quiz tool's messages come on stderr; a quiz with problems stops here.
+mkdir -p "$build"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORT_BUILD_TESTS=OFF -DZORT_QUIZ="$quiz" \
+      -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >"$build/configure.log" 2>&1 ||
+    { grep -v '^-- ' "$build/configure.log" >&2; echo "No package was built." >&2; exit 1; }
+cmake --build "$build"
+
+log=$(cpack --config "$build/CPackConfig.cmake" -B "$build/packages" 2>&1) || { echo "$log" >&2; exit 1; }
+deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' <<<"$log")
+[ -f "$deb" ] || { echo "$log" >&2; echo "cpack made no package" >&2; exit 1; }
+echo "$deb"
