@@ -30,6 +30,8 @@ Content contentFromTables(const QuizTables &t)
     for (int number : t.layout)
         c.layout << QString::number(number);
     c.instructions = next();
+    c.expressionsName = next();
+    c.meaningsName = next();
     for (int i = 0; i < t.pairs; ++i)
         c.expressions << next();
     for (int i = 0; i < t.pairs + t.extraMeanings; ++i)

@@ -15,6 +15,9 @@ struct Content
     QStringList meanings;      // Danni 1
     QStringList layout;        // Danni 3: caption, outer width, left list left/width, right list left/width (twips)
     QString instructions;      // Ukazanie 0
+    // What a screen reader calls the two lists.
+    QString expressionsName = QStringLiteral("Латински изрази");
+    QString meaningsName = QStringLiteral("Значения");
     QStringList flags;         // Otgowor 0: item 0 a heading, item k the explanation flag of content number k
     QList<QStringList> lines;  // Otgowor 1..30, held at index 0..29
 
@@ -46,8 +49,8 @@ const Content &builtInContent();
 const Content &quizContent();
 
 // A quiz as the quiz tool writes it into generated code: every text in one UTF-16 block, cut
-// into spans in this order: caption, instructions, the expressions, the meanings (extra meanings
-// last), then each pair's explanation lines.
+// into spans in this order: caption, instructions, the names of the two lists, the expressions,
+// the meanings (extra meanings last), then each pair's explanation lines.
 struct QuizTables
 {
     const char16_t *text;

@@ -109,7 +109,7 @@ void ZortWindow::buildControls()
 
     const QString choose = QStringLiteral("Посочете елемента в релацията");
     const std::array<QString, Zort::kVisibleLists> listNames{
-        QStringLiteral("Латински изрази"), QStringLiteral("Значения"), QStringLiteral("Въведени двойки")};
+        m_zort.content().expressionsName, m_zort.content().meaningsName, QStringLiteral("Въведени двойки")};
     const std::array<QString, Zort::kVisibleLists> listTips{
         choose, choose, QStringLiteral("Набор от вече въведени отговори")};
     const std::array<QRect, Zort::kVisibleLists> listRects{

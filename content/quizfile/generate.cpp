@@ -55,7 +55,7 @@ bool writeIfChanged(const QString &path, const QByteArray &data)
 QByteArray source(const Quiz &quiz, const QString &quizPath, const QString &name,
                   const QStringList &resources)
 {
-    QStringList texts{quiz.caption, quiz.instructions};
+    QStringList texts{quiz.caption, quiz.instructions, quiz.expressionsName, quiz.meaningsName};
     for (const Pair &p : quiz.pairs)
         texts << p.expression;
     for (const Pair &p : quiz.pairs)

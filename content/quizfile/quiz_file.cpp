@@ -23,7 +23,7 @@ namespace {
 
 const QStringList kTopKeys{u"id"_qs, u"caption"_qs, u"instructions"_qs, u"window"_qs, u"pair"_qs,
                            u"extra_meanings"_qs, u"pairs_file"_qs, u"pairs_delimiter"_qs,
-                           u"pairs_header"_qs};
+                           u"pairs_header"_qs, u"expressions_name"_qs, u"meanings_name"_qs};
 const QStringList kPairKeys{u"expression"_qs, u"meaning"_qs, u"explanation"_qs, u"picture"_qs};
 const QStringList kWindowKeys{u"width"_qs, u"expressions_left"_qs, u"expressions_width"_qs,
                               u"meanings_left"_qs, u"meanings_width"_qs};
@@ -192,6 +192,17 @@ void Reader::read(const QByteArray &bytes)
             problem(lineOf(*caption), u"the caption is empty: write the window's caption"_qs);
         else if (quiz().caption.contains(u'\n') || quiz().caption.contains(u'\r'))
             problem(lineOf(*caption), u"the caption must be one line"_qs);
+    }
+    for (auto [key, name] : {std::pair{"expressions_name", &quiz().expressionsName},
+                             std::pair{"meanings_name", &quiz().meaningsName}}) {
+        const toml::node *node = top.get(key);
+        const QString given = text(top, key, false, QLatin1String(key));
+        if (!node || given.isNull())
+            continue;
+        if (given.trimmed().isEmpty() || given.contains(u'\n') || given.contains(u'\r'))
+            problem(lineOf(*node), u"%1 must be one line of text"_qs.arg(QLatin1String(key)));
+        else
+            *name = given;
     }
     if (const toml::node *instructions = top.get("instructions")) {
         // The output box separates lines with CR LF; a list gives every line its own break.

@@ -49,6 +49,8 @@ struct Quiz
     QString id;
     QString caption;
     QString instructions;  // line breaks are CR LF, as the output box shows them
+    QString expressionsName = QStringLiteral("Изрази");  // what a screen reader calls the lists
+    QString meaningsName = QStringLiteral("Значения");
     Layout layout = kDefaultLayout;
     QList<Pair> pairs;
     QStringList extraMeanings;

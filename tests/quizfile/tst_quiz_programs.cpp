@@ -47,8 +47,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("pairs");
         QTest::addColumn<int>("extra");
         QTest::addColumn<QSize>("pictureSize");
-        QTest::newRow("capitals") << &capitalsContent() << 12 << 3 << QSize(240, 160);
-        QTest::newRow("forty, from a table") << &fortyContent() << 40 << 5 << QSize(240, 160);
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("capitals") << &capitalsContent() << 12 << 3 << QSize(240, 160)
+                                  << QStringList{u"Държави"_qs, u"Столици"_qs};
+        QTest::newRow("forty, from a table") << &fortyContent() << 40 << 5 << QSize(240, 160)
+                                             << QStringList{u"Изрази"_qs, u"Значения"_qs};
     }
     void wholeQuiz()
     {
@@ -56,14 +59,18 @@ private Q_SLOTS:
         QFETCH(int, pairs);
         QFETCH(int, extra);
         QFETCH(QSize, pictureSize);
+        QFETCH(QStringList, names);
         QCOMPARE(content->expressions.size(), pairs);
         QCOMPARE(content->meanings.size(), pairs + extra);
+        QCOMPARE(content->expressionsName, names.first());
+        QCOMPARE(content->meaningsName, names.last());
 
         ZortWindow window(*content);
         m_window = &window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         saveShot(&window, u"start"_qs);
+        QCOMPARE(list(0)->accessibleName(), names.first());
         for (int k = 0; k < pairs; ++k) {
             clickText(0, content->expressions.at(k));
             clickText(1, content->meanings.at(k));
