@@ -80,11 +80,11 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
         failed = true;
         --collector.line;
     }
+    const QString error = QString::fromUtf8(csv_strerror(csv_error(&parser)));
     csv_free(&parser);
     if (failed) {
         result.problems.append({collector.line, u"this table line is not valid CSV (%1): check its double "
-                                                "quotes; a quote inside a cell is written twice"_qs
-                                                    .arg(QString::fromUtf8(csv_strerror(csv_error(&parser))))});
+                                                "quotes; a quote inside a cell is written twice"_qs.arg(error)});
         return result;
     }
 
