@@ -52,7 +52,9 @@ class TestScreenReader : public QObject
         QProcess process;
         process.setProcessEnvironment(m_env);
         process.start(command.first(), command.mid(1));
-        const bool done = process.waitForFinished(15000) && process.exitCode() == 0;
+        // Meanwhile Orca's log keeps being read, so Orca never waits for it.
+        const bool done = QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 15000)
+                          && process.exitCode() == 0;
         if (output)
             *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
         return done;
@@ -104,6 +106,9 @@ private Q_SLOTS:
             QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
                      qPrintable(u"%1 is missing: scripts/setup-debian.sh installs it"_qs.arg(QLatin1String(tool))));
         }
+        // Orca refuses to run beside another Orca of the same user, e.g. a developer's own.
+        if (run({u"pgrep"_qs, u"-u"_qs, QString::number(getuid()), u"-x"_qs, u"orca"_qs}))
+            QSKIP("Orca is already running for this user");
         QVERIFY(m_dir.isValid());
         for (const char *sub : {"xdg", "home", "prefs"})
             QVERIFY(QDir(m_dir.path()).mkdir(QString::fromLatin1(sub)));
@@ -212,8 +217,10 @@ private Q_SLOTS:
         }
         QTest::newRow("Оцени") << u"key --delay 40 Tab Tab space"_qs
                                << QStringList{u"Оцени push button"_qs, u"Верни: 4%. currente calamo вината е моя. НЕ"_qs} << otherLists;
-        QTest::newRow("Обясни") << u"key --delay 40 Tab Tab space"_qs
-                                << QStringList{u"Обясни push button"_qs, u"\"currente calamo\" е във връзка с"_qs} << QStringList();
+        QTest::newRow("the pairs with their verdicts") << u"key --delay 40 shift+Tab Down"_qs
+                                                       << QStringList{u"Въведени двойки"_qs, u"eo ipso чрез мъка към сполука"_qs, u"НЕ"_qs} << QStringList();
+        QTest::newRow("Обясни") << u"key --delay 40 Tab Tab Tab space"_qs
+                                << QStringList{u"Обясни push button"_qs, u"\"eo ipso\" е във връзка с \"само по себе си\""_qs} << QStringList();
         QTest::newRow("settings window") << u"keydown alt sleep 0.3 keyup alt key --delay 40 Right Return"_qs
                                          << QStringList{u"Формиране на цвят/избор на шрифт"_qs, u"Червено slider 128"_qs}
                                          << QStringList();
