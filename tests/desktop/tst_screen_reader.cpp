@@ -120,6 +120,10 @@ private Q_SLOTS:
         m_env.insert(u"LC_ALL"_qs, u"C.UTF-8"_qs);
         m_env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
         m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_qs, u"1"_qs);
+        // Under AddressSanitizer: xkbcommon-x11 (the real display's keymap) hands strndup a
+        // counted name without a closing NUL, which strict string checks take for an overflow.
+        if (m_env.contains(u"ASAN_OPTIONS"_qs))
+            m_env.insert(u"ASAN_OPTIONS"_qs, m_env.value(u"ASAN_OPTIONS"_qs) + u":strict_string_checks=0"_qs);
 
         m_xvfb = start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"1280x1024x24"_qs, u"-nolisten"_qs, u"tcp"_qs});
         const QString display = firstLine(*m_xvfb);
@@ -152,10 +156,10 @@ private Q_SLOTS:
 
         m_program = start(QStringLiteral(ZORT_PROGRAM), {});
         QString window;
-        QVERIFY(QTest::qWaitFor([&] {
+        QVERIFY2(QTest::qWaitFor([&] {
             run({u"xdotool"_qs, u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, QString::number(m_program->processId())}, &window);
-            return !window.isEmpty();
-        }, 20000));
+            return !window.isEmpty() || m_program->state() == QProcess::NotRunning;
+        }, 30000) && !window.isEmpty(), m_program->readAllStandardError().right(4000).constData());
         m_stepStart = m_log.size();
         // No window manager: the learner's first click gives the window the keyboard focus.
         QVERIFY(run({u"xdotool"_qs, u"windowfocus"_qs, u"--sync"_qs, window.section(u'\n', 0, 0)}));
@@ -195,36 +199,39 @@ private Q_SLOTS:
         QTest::newRow("Down to a meaning") << u"key --delay 40 Tab Down"_qs
                                            << QStringList{u"Значения"_qs, u"вината е моя"_qs} << QStringList();
         QTest::newRow("to Избрах") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
-        QTest::newRow("Избрах") << u"key space"_qs << QStringList{u"Остават: 26"_qs} << otherLists;
+        QTest::newRow("Избрах") << u"key space"_qs << QStringList{u"notification Остават: 26"_qs} << otherLists;
         QTest::newRow("Home after an entry") << toLeftList + u" Home"_qs
                                              << QStringList{u"Латински изрази"_qs, u"de iure"_qs} << QStringList();
         QTest::newRow("End after an entry") << u"key --delay 40 Tab End"_qs
                                             << QStringList{u"Значения"_qs, u"чрез мъка към сполука"_qs} << QStringList();
         QTest::newRow("to Избрах again") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
-        QTest::newRow("Избрах again") << u"key space"_qs << QStringList{u"Остават: 25"_qs} << otherLists;
+        QTest::newRow("Избрах again") << u"key space"_qs << QStringList{u"notification Остават: 25"_qs} << otherLists;
         QTest::newRow("to the entered pairs") << u"key shift+Tab"_qs << QStringList{u"Въведени двойки"_qs} << QStringList();
         QTest::newRow("End selects the last pair") << u"key End"_qs << QStringList{u"de iure чрез мъка към сполука"_qs}
                                                    << QStringList();
-        QTest::newRow("Върни") << u"key --delay 40 Tab Tab space"_qs << QStringList{u"Върни push button"_qs, u"Остават: 26"_qs}
+        QTest::newRow("Върни") << u"key --delay 40 Tab Tab space"_qs << QStringList{u"Върни push button"_qs, u"notification Остават: 26"_qs}
                                << otherLists;
         QTest::newRow("back to Избрах") << u"key shift+Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
-        // 21 more pairs, each the first expression with the first meaning, enable "Оцени".
+        // 21 more pairs enable "Оцени". Every key chooses an item in a list an entry left without
+        // a selection, or nothing would be entered.
+        const QStringList choose{u"Down"_qs, u"Up"_qs, u"Home"_qs, u"End"_qs, u"space"_qs};
         for (int pair = 2; pair <= 22; ++pair) {
-            QTest::addRow("pair %d", pair) << toLeftList + u" Down Tab Down Tab Tab"_qs << QStringList{u"Избрах push button"_qs}
-                                           << QStringList();
-            QTest::addRow("pair %d entered", pair) << u"key space"_qs << QStringList{u"Остават: %1"_qs.arg(27 - pair)}
+            const QString key = choose.at(pair % choose.size());
+            QTest::addRow("pair %d", pair) << u"%1 %2 Tab %2 Tab Tab"_qs.arg(toLeftList, key)
+                                           << QStringList{u"Избрах push button"_qs} << QStringList();
+            QTest::addRow("pair %d entered", pair) << u"key space"_qs << QStringList{u"notification Остават: %1"_qs.arg(27 - pair)}
                                                    << otherLists;
         }
         QTest::newRow("Оцени") << u"key --delay 40 Tab Tab space"_qs
-                               << QStringList{u"Оцени push button"_qs, u"Верни: 4%. currente calamo вината е моя. НЕ"_qs} << otherLists;
+                               << QStringList{u"Оцени push button"_qs, u"notification Верни: 0%. currente calamo вината е моя. НЕ"_qs} << otherLists;
         QTest::newRow("the pairs with their verdicts") << u"key --delay 40 shift+Tab Down"_qs
-                                                       << QStringList{u"Въведени двойки"_qs, u"eo ipso чрез мъка към сполука"_qs, u"НЕ"_qs} << QStringList();
+                                                       << QStringList{u"Въведени двойки"_qs, u"de iure в границите"_qs, u"НЕ"_qs} << QStringList();
         QTest::newRow("Обясни") << u"key --delay 40 Tab Tab Tab space"_qs
-                                << QStringList{u"Обясни push button"_qs, u"\"eo ipso\" е във връзка с \"само по себе си\""_qs} << QStringList();
+                                << QStringList{u"Обясни push button"_qs, u"notification \"de iure\" е във връзка с \"съгласно правото\""_qs} << QStringList();
         QTest::newRow("settings window") << u"keydown alt sleep 0.3 keyup alt key --delay 40 Right Return"_qs
                                          << QStringList{u"Формиране на цвят/избор на шрифт"_qs, u"Червено slider 128"_qs}
                                          << QStringList();
-        QTest::newRow("a slider moves") << u"key Right"_qs << QStringList{u"Червено 129. Цвят в 10/16-тичен код = 129 /H81"_qs} << QStringList();
+        QTest::newRow("a slider moves") << u"key Right"_qs << QStringList{u"notification Червено 129. Цвят в 10/16-тичен код = 129 /H81"_qs} << QStringList();
         QTest::newRow("the next slider") << u"key Tab"_qs << QStringList{u"Зелено slider"_qs} << QStringList();
         QTest::newRow("to the elements") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Цвят форма"_qs} << QStringList();
         QTest::newRow("another element") << u"key Down"_qs << QStringList{u"Фон текст"_qs, u"Цвят в 10/16-тичен код"_qs} << QStringList();
