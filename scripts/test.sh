@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup-debian.sh clang libclang-rt-14-dev
+# clang for the fuzzer; Orca, the accessibility bus and xdotool for the screen-reader test.
+scripts/setup-debian.sh clang libclang-rt-14-dev orca at-spi2-core dbus xdotool
 cmake -S . -B build -G Ninja -DZORT_BUILD_TESTS=ON >/dev/null
 cmake --build build
 (cd build && ctest --output-on-failure -j"$(nproc)")

@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 #include "settings/cweta.h"
+#include "test_window/announcer.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -113,6 +114,7 @@ CwiatWindow::CwiatWindow(Cweta &store, QWidget *parent)
     buildMixer(m_client);
     buildFontArea(m_client);
     fitLabels();
+    m_announcer = new Announcer(m_client);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -306,6 +308,10 @@ void CwiatWindow::learnerMovedSlider(int k, int position)
         return;
     m_cwiat.Slider1_Scroll(k, position);
     showModel();
+    // A screen reader says only the focused slider's value; its name and the colour it makes go
+    // with it.
+    m_announcer->announce(m_sliders[k]->accessibleName() + u' ' + m_readouts[k]->text());
+    m_announcer->announce(m_colourCaption->text());
 }
 
 void CwiatWindow::learnerChoseOption(int e, bool checked)
@@ -314,6 +320,7 @@ void CwiatWindow::learnerChoseOption(int e, bool checked)
         return;
     m_cwiat.Option1_Click(e);
     showModel();
+    m_announcer->announce(m_colourCaption->text());
 }
 
 void CwiatWindow::learnerChoseEntry(int list)

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class Announcer;
 class Cweta;
 class QAction;
 class QFrame;
@@ -58,4 +59,5 @@ private:
     std::array<QRadioButton *, 4> m_options{};
     std::array<QListWidget *, 2> m_listFont{};
     QLineEdit *m_sample = nullptr;
+    Announcer *m_announcer = nullptr;
 };

@@ -1,9 +1,11 @@
 #include "zort_window.h"
 
+#include "announcer.h"
 #include "colour_button.h"
 #include "common/twips.h"
 #include "picture_box.h"
 #include "picture_window.h"
+#include "quiz_list.h"
 #include "settings/cwiat_window.h"
 
 #include <QApplication>
@@ -115,7 +117,7 @@ void ZortWindow::buildControls()
     const std::array<QRect, Zort::kVisibleLists> listRects{
         twipsRect(120, 480, 3135, 2055), twipsRect(3360, 480, 7575, 2055), twipsRect(840, 2640, 9375, 1485)};
     for (int i = 0; i < Zort::kVisibleLists; ++i) {
-        auto *list = new QListWidget(client);
+        auto *list = new QuizList(client);
         describe(list, QStringLiteral("Slowo_%1").arg(i), listNames[i], listTips[i]);
         keepOwnLook(list);
         list->setGeometry(listRects[i]);
@@ -179,6 +181,7 @@ void ZortWindow::buildControls()
         m_grafika[i] = box;
     }
     m_grafika[1]->hide(); // holds the blank picture
+    m_announcer = new Announcer(client);
     connect(m_grafika[0], &PictureBox::clicked, &m_zort, &Zort::Grafika_Click);
 
     // Keyboard focus in the laid-out tab order.
@@ -336,11 +339,14 @@ void ZortWindow::showEvent(QShowEvent *event)
 void ZortWindow::showOutput()
 {
     m_output->setPlainText(displayText(m_zort.output()));
+    if (!m_output->hasFocus())
+        m_announcer->announce(m_output->toPlainText());
 }
 
 void ZortWindow::showCounter()
 {
     m_ndapis->setText(m_zort.counter());
+    m_announcer->announce(m_zort.counter());
 }
 
 void ZortWindow::showVerdict()
@@ -356,8 +362,13 @@ void ZortWindow::showVerdict()
     m_verdict->setVisible(m_zort.verdictVisible());
     // A screen reader speaks the selected pair's verdict with the pair, not only on the square.
     if (m_zort.verdictVisible()) {
-        if (QListWidgetItem *item = m_slowo[2]->item(int(m_zort.slowo(2).selected())))
+        if (QListWidgetItem *item = m_slowo[2]->item(int(m_zort.slowo(2).selected()))) {
             item->setData(Qt::AccessibleDescriptionRole, m_zort.verdictText());
+            // The focused list reads the pair with its verdict itself; the evaluation selects it
+            // from elsewhere.
+            if (!m_slowo[2]->hasFocus())
+                m_announcer->announce(item->text() + QStringLiteral(". ") + m_zort.verdictText());
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 
+class Announcer;
 class ColourButton;
 class CwiatWindow;
 class PictureBox;
@@ -77,6 +78,7 @@ private:
     std::array<PictureBox *, 2> m_grafika{};
     PictureWindow *m_graphika = nullptr;  // ZORT_Graphika
     CwiatWindow *m_cwiat = nullptr;
+    Announcer *m_announcer = nullptr;
 
     QHash<int, QPixmap> m_pictures;
     int m_outerWidthPx = 0;

@@ -1,0 +1,260 @@
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <memory>
+
+// What a blind learner hears: the quiz program runs on a private desktop (Xvfb, a session bus,
+// the accessibility bus) with Orca listening, speech and braille off. Real keys go to the real
+// window (xdotool), and every step checks the lines Orca would have spoken.
+class TestScreenReader : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
+    std::unique_ptr<QProcess> m_xvfb, m_bus, m_orca, m_program;
+    // Orca writes its debug log through a file object that flushes only when full, except to a
+    // terminal: a pseudo-terminal hands every line over at once.
+    int m_pty = -1;
+    int m_ptySlave = -1;
+    QByteArray m_log;
+    qsizetype m_stepStart = 0;
+
+    std::unique_ptr<QProcess> start(const QString &program, const QStringList &arguments)
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(m_env);
+        process->setProcessChannelMode(QProcess::SeparateChannels);
+        process->start(program, arguments);
+        return process;
+    }
+    // The first line a helper prints, e.g. its display number or bus address.
+    static QString firstLine(QProcess &process)
+    {
+        QByteArray line;
+        for (int waits = 0; waits < 100 && !line.contains('\n'); ++waits) {
+            process.waitForReadyRead(100);
+            line += process.readAllStandardOutput();
+        }
+        return QString::fromUtf8(line.left(line.indexOf('\n'))).trimmed();
+    }
+    bool run(const QStringList &command, QString *output = nullptr)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_env);
+        process.start(command.first(), command.mid(1));
+        // Meanwhile Orca's log keeps being read, so Orca never waits for it.
+        const bool done = QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 15000)
+                          && process.exitCode() == 0;
+        if (output)
+            *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        return done;
+    }
+    void readLog()
+    {
+        char buffer[65536];
+        for (ssize_t n; (n = ::read(m_pty, buffer, sizeof buffer)) > 0;)
+            m_log.append(buffer, n);
+    }
+    // Spoken lines since the step began: "SPEECH OUTPUT: 'text'" followed by the voice.
+    QStringList spoken() const
+    {
+        static const QRegularExpression line(QStringLiteral("SPEECH OUTPUT: '(.*)'"));
+        QStringList lines;
+        auto it = line.globalMatch(QString::fromUtf8(m_log.mid(m_stepStart)));
+        while (it.hasNext())
+            lines << it.next().captured(1).trimmed();
+        return lines;
+    }
+    // The expected texts, in this order, each within one spoken line.
+    static qsizetype heardInOrder(const QStringList &lines, const QStringList &expected)
+    {
+        qsizetype found = 0;
+        for (const QString &line : lines) {
+            if (found < expected.size() && line.contains(expected.at(found)))
+                ++found;
+        }
+        return found;
+    }
+    // Waits until the expected texts were spoken and Orca has been quiet for a moment.
+    void settle(const QStringList &expected)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        qsizetype size = -1;
+        while (clock.elapsed() < 10000) {
+            QTest::qWait(250);
+            if (m_log.size() == size && heardInOrder(spoken(), expected) == expected.size())
+                return;
+            size = m_log.size();
+        }
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const char *tool : {"Xvfb", "dbus-daemon", "orca", "xdotool"}) {
+            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+                     qPrintable(u"%1 is missing: scripts/setup-debian.sh installs it"_qs.arg(QLatin1String(tool))));
+        }
+        // Orca refuses to run beside another Orca of the same user, e.g. a developer's own.
+        if (run({u"pgrep"_qs, u"-u"_qs, QString::number(getuid()), u"-x"_qs, u"orca"_qs}))
+            QSKIP("Orca is already running for this user");
+        QVERIFY(m_dir.isValid());
+        for (const char *sub : {"xdg", "home", "prefs"})
+            QVERIFY(QDir(m_dir.path()).mkdir(QString::fromLatin1(sub)));
+        QFile::setPermissions(m_dir.filePath(u"xdg"_qs), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        m_env.insert(u"XDG_RUNTIME_DIR"_qs, m_dir.filePath(u"xdg"_qs));
+        m_env.insert(u"HOME"_qs, m_dir.filePath(u"home"_qs));
+        m_env.insert(u"XDG_CONFIG_HOME"_qs, m_dir.filePath(u"home"_qs));
+        m_env.insert(u"GSETTINGS_BACKEND"_qs, u"memory"_qs);
+        m_env.insert(u"LC_ALL"_qs, u"C.UTF-8"_qs);
+        m_env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
+        m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_qs, u"1"_qs);
+        // Under AddressSanitizer: xkbcommon-x11 (the real display's keymap) hands strndup a
+        // counted name without a closing NUL, which strict string checks take for an overflow.
+        if (m_env.contains(u"ASAN_OPTIONS"_qs))
+            m_env.insert(u"ASAN_OPTIONS"_qs, m_env.value(u"ASAN_OPTIONS"_qs) + u":strict_string_checks=0"_qs);
+
+        m_xvfb = start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"1280x1024x24"_qs, u"-nolisten"_qs, u"tcp"_qs});
+        const QString display = firstLine(*m_xvfb);
+        QVERIFY2(!display.isEmpty(), "Xvfb did not start");
+        m_env.insert(u"DISPLAY"_qs, u':' + display);
+        m_bus = start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--nopidfile"_qs, u"--print-address=1"_qs});
+        const QString bus = firstLine(*m_bus);
+        QVERIFY2(!bus.isEmpty(), "dbus-daemon did not start");
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, bus);
+
+        m_pty = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(m_pty >= 0 && grantpt(m_pty) == 0 && unlockpt(m_pty) == 0);
+        const QString slave = QString::fromLocal8Bit(ptsname(m_pty));
+        m_ptySlave = ::open(ptsname(m_pty), O_RDWR | O_NOCTTY);
+        termios raw{};
+        QVERIFY(m_ptySlave >= 0 && tcgetattr(m_ptySlave, &raw) == 0);
+        cfmakeraw(&raw);
+        tcsetattr(m_ptySlave, TCSANOW, &raw);
+        auto *notifier = new QSocketNotifier(m_pty, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, &TestScreenReader::readLog);
+
+        // The accessibility bus starts on the program's or Orca's first request for it.
+        m_orca = start(u"orca"_qs, {u"-u"_qs, m_dir.filePath(u"prefs"_qs), u"-d"_qs, u"speech"_qs, u"-d"_qs, u"braille"_qs,
+                                    u"-d"_qs, u"main-window"_qs, u"-d"_qs, u"splash-window"_qs, u"--debug-file"_qs, slave});
+        QVERIFY(QTest::qWaitFor([this] { return m_log.contains("ORCA: Starting ATSPI registry")
+                                                || m_orca->state() == QProcess::NotRunning; }, 30000));
+        QVERIFY2(m_orca->state() == QProcess::Running,
+                 qPrintable(u"Orca did not start (another Orca of this user running?): "_qs
+                            + QString::fromLocal8Bit(m_orca->readAll())));
+
+        m_program = start(QStringLiteral(ZORT_PROGRAM), {});
+        QString window;
+        QVERIFY2(QTest::qWaitFor([&] {
+            run({u"xdotool"_qs, u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, QString::number(m_program->processId())}, &window);
+            return !window.isEmpty() || m_program->state() == QProcess::NotRunning;
+        }, 30000) && !window.isEmpty(), m_program->readAllStandardError().right(4000).constData());
+        m_stepStart = m_log.size();
+        // No window manager: the learner's first click gives the window the keyboard focus.
+        QVERIFY(run({u"xdotool"_qs, u"windowfocus"_qs, u"--sync"_qs, window.section(u'\n', 0, 0)}));
+    }
+
+    void cleanupTestCase()
+    {
+        for (auto *process : {m_program.get(), m_orca.get(), m_bus.get(), m_xvfb.get()}) {
+            if (process && process->state() != QProcess::NotRunning) {
+                process->terminate();
+                if (!process->waitForFinished(5000))
+                    process->kill();
+                process->waitForFinished(5000);
+            }
+        }
+        if (m_pty >= 0)
+            ::close(m_pty);
+        // What Orca did, for a failure's reader.
+        QFile log(u"tst_screen_reader-orca.log"_qs);
+        if (log.open(QIODevice::WriteOnly))
+            log.write(m_log);
+        if (m_ptySlave >= 0)
+            ::close(m_ptySlave);
+    }
+
+    void quizByKeyboard_data()
+    {
+        QTest::addColumn<QString>("keys");         // xdotool commands
+        QTest::addColumn<QStringList>("heard");    // texts spoken, in this order
+        QTest::addColumn<QStringList>("notHeard"); // texts that must not be spoken
+
+        const QStringList otherLists{u"Латински изрази"_qs, u"Значения"_qs, u"List with"_qs};
+        const QString toLeftList = u"key --delay 40 shift+Tab shift+Tab shift+Tab"_qs;
+        QTest::newRow("start-up") << QString() << QStringList{u"Латински изрази"_qs, u"List with 27 items"_qs} << QStringList();
+        QTest::newRow("Down to an expression") << u"key Down"_qs << QStringList{u"de iure"_qs} << QStringList();
+        QTest::newRow("Home to the first expression") << u"key Home"_qs << QStringList{u"currente calamo"_qs} << QStringList();
+        QTest::newRow("Down to a meaning") << u"key --delay 40 Tab Down"_qs
+                                           << QStringList{u"Значения"_qs, u"вината е моя"_qs} << QStringList();
+        QTest::newRow("to Избрах") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
+        QTest::newRow("Избрах") << u"key space"_qs << QStringList{u"notification Остават: 26"_qs} << otherLists;
+        QTest::newRow("Home after an entry") << toLeftList + u" Home"_qs
+                                             << QStringList{u"Латински изрази"_qs, u"de iure"_qs} << QStringList();
+        QTest::newRow("End after an entry") << u"key --delay 40 Tab End"_qs
+                                            << QStringList{u"Значения"_qs, u"чрез мъка към сполука"_qs} << QStringList();
+        QTest::newRow("to Избрах again") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
+        QTest::newRow("Избрах again") << u"key space"_qs << QStringList{u"notification Остават: 25"_qs} << otherLists;
+        QTest::newRow("to the entered pairs") << u"key shift+Tab"_qs << QStringList{u"Въведени двойки"_qs} << QStringList();
+        QTest::newRow("End selects the last pair") << u"key End"_qs << QStringList{u"de iure чрез мъка към сполука"_qs}
+                                                   << QStringList();
+        QTest::newRow("Върни") << u"key --delay 40 Tab Tab space"_qs << QStringList{u"Върни push button"_qs, u"notification Остават: 26"_qs}
+                               << otherLists;
+        QTest::newRow("back to Избрах") << u"key shift+Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
+        // 21 more pairs enable "Оцени". Every key chooses an item in a list an entry left without
+        // a selection, or nothing would be entered.
+        const QStringList choose{u"Down"_qs, u"Up"_qs, u"Home"_qs, u"End"_qs, u"space"_qs};
+        for (int pair = 2; pair <= 22; ++pair) {
+            const QString key = choose.at(pair % choose.size());
+            QTest::addRow("pair %d", pair) << u"%1 %2 Tab %2 Tab Tab"_qs.arg(toLeftList, key)
+                                           << QStringList{u"Избрах push button"_qs} << QStringList();
+            QTest::addRow("pair %d entered", pair) << u"key space"_qs << QStringList{u"notification Остават: %1"_qs.arg(27 - pair)}
+                                                   << otherLists;
+        }
+        QTest::newRow("Оцени") << u"key --delay 40 Tab Tab space"_qs
+                               << QStringList{u"Оцени push button"_qs, u"notification Верни: 0%. currente calamo вината е моя. НЕ"_qs} << otherLists;
+        QTest::newRow("the pairs with their verdicts") << u"key --delay 40 shift+Tab Down"_qs
+                                                       << QStringList{u"Въведени двойки"_qs, u"de iure в границите"_qs, u"НЕ"_qs} << QStringList();
+        QTest::newRow("Обясни") << u"key --delay 40 Tab Tab Tab space"_qs
+                                << QStringList{u"Обясни push button"_qs, u"notification \"de iure\" е във връзка с \"съгласно правото\""_qs} << QStringList();
+        QTest::newRow("settings window") << u"keydown alt sleep 0.3 keyup alt key --delay 40 Right Return"_qs
+                                         << QStringList{u"Формиране на цвят/избор на шрифт"_qs, u"Червено slider 128"_qs}
+                                         << QStringList();
+        QTest::newRow("a slider moves") << u"key Right"_qs << QStringList{u"notification Червено 129. Цвят в 10/16-тичен код = 129 /H81"_qs} << QStringList();
+        QTest::newRow("the next slider") << u"key Tab"_qs << QStringList{u"Зелено slider"_qs} << QStringList();
+        QTest::newRow("to the elements") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Цвят форма"_qs} << QStringList();
+        QTest::newRow("another element") << u"key Down"_qs << QStringList{u"Фон текст"_qs, u"Цвят в 10/16-тичен код"_qs} << QStringList();
+        QTest::newRow("to the sizes") << u"key Tab"_qs << QStringList{u"Размер  шрифт"_qs} << QStringList();
+        QTest::newRow("another size") << u"key Down"_qs << QStringList{u"13"_qs} << QStringList();
+    }
+    void quizByKeyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, heard);
+        QFETCH(QStringList, notHeard);
+        if (!keys.isEmpty()) {
+            m_stepStart = m_log.size();
+            QVERIFY(run(QStringList{u"xdotool"_qs} + keys.split(u' ')));
+        }
+        settle(heard);
+        const QStringList lines = spoken();
+        const QString said = lines.join(u" | "_qs);
+        QVERIFY2(heardInOrder(lines, heard) == heard.size(), qPrintable(u"heard: "_qs + said));
+        for (const QString &text : notHeard)
+            QVERIFY2(!said.contains(text), qPrintable(u"heard: "_qs + said));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScreenReader)
+#include "tst_screen_reader.moc"
