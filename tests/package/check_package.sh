@@ -40,8 +40,8 @@ owner() {
 }
 
 n=0
-for spec in "$@"; do
-    IFS=: read -r build package id <<<"$spec"
+for entry in "$@"; do
+    IFS=: read -r build package id <<<"$entry"
     n=$((n + 1))
     mkdir -p "$tmp/out$n" "$tmp/root$n"
     for m in "$build/install_manifest.txt" "$build/install_manifest_debian.txt"; do
