@@ -42,10 +42,9 @@ struct Collector
     }
 };
 
-QStringList explanationLines(QString cell)
+QStringList explanationLines(const QString &cell)
 {
-    cell.replace(u"\r\n"_qs, u"\n"_qs);
-    return cell.trimmed().isEmpty() ? QStringList() : cell.split(u'\n');
+    return cell.trimmed().isEmpty() ? QStringList() : TextFile::lines(cell);
 }
 
 } // namespace

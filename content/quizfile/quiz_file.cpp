@@ -139,20 +139,15 @@ QString Reader::text(const toml::table &table, const char *key, bool required, c
 QStringList Reader::lines(const toml::node &node, const QString &what)
 {
     QStringList result;
-    if (const auto *s = node.as_string()) {
-        QString all = fromToml(s->get());
-        all.replace(u"\r\n"_qs, u"\n"_qs);
-        return all.split(u'\n');
-    }
+    if (const auto *s = node.as_string())
+        return TextFile::lines(fromToml(s->get()));
     if (const auto *array = node.as_array()) {
         for (const toml::node &item : *array) {
             if (!item.is_string()) {
                 problem(lineOf(item), u"every line of %1 must be text in double quotes"_qs.arg(what));
                 continue;
             }
-            QString line = fromToml(item.as_string()->get());
-            line.replace(u"\r\n"_qs, u"\n"_qs);
-            result += line.split(u'\n');
+            result += TextFile::lines(fromToml(item.as_string()->get()));
         }
         return result;
     }
@@ -387,7 +382,6 @@ int Reader::picture(const QString &file, int line, const QString &from, const QS
         return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_qs.arg(reader.errorString()));
 
     Picture picture;
-    picture.path = key;
     picture.format = format;
     picture.size = image.size();
     if (image.width() > kMaxPictureSize.width() || image.height() > kMaxPictureSize.height()) {
@@ -432,42 +426,34 @@ void Reader::checkWhole(const toml::table &top)
     };
 
     // Lookups take the first match, so a repeated text would make the answer key ambiguous.
-    QHash<QString, int> expressions;
-    QHash<QString, int> meanings;
-    auto repeated = [&](QHash<QString, int> &seen, const QString &text, int index, const Origin &origin,
-                        const Origin &first, const QString &what) {
+    QHash<QString, Origin> expressions;
+    QHash<QString, Origin> meanings;
+    auto repeated = [&](QHash<QString, Origin> &seen, const QString &text, const Origin &origin, const QString &what) {
         if (text.trimmed().isEmpty())
             return;
-        const auto it = seen.constFind(text);
-        if (it == seen.constEnd()) {
-            seen.insert(text, index);
+        const auto first = seen.constFind(text);
+        if (first == seen.constEnd()) {
+            seen.insert(text, origin);
             return;
         }
         m_result.problems.append({origin.file, origin.line,
                                   u"the %1 %2 is given twice, here and on %3: the answer key would be ambiguous; "
-                                  "give each %1 once"_qs.arg(what, quoted(text), where(first, origin.file))});
+                                  "give each %1 once"_qs.arg(what, quoted(text), where(*first, origin.file))});
     };
     for (int i = 0; i < pairs.size(); ++i) {
         checkText(pairs[i].expression, m_pairOrigins[i], u"expression"_qs);
         checkText(pairs[i].meaning, m_pairOrigins[i], u"meaning"_qs);
-        repeated(expressions, pairs[i].expression, i, m_pairOrigins[i],
-                 m_pairOrigins.value(expressions.value(pairs[i].expression)), u"expression"_qs);
-        repeated(meanings, pairs[i].meaning, i, m_pairOrigins[i],
-                 m_pairOrigins.value(meanings.value(pairs[i].meaning)), u"meaning"_qs);
+        repeated(expressions, pairs[i].expression, m_pairOrigins[i], u"expression"_qs);
+        repeated(meanings, pairs[i].meaning, m_pairOrigins[i], u"meaning"_qs);
     }
-    auto meaningOrigin = [&](int index) {
-        return index < m_pairOrigins.size() ? m_pairOrigins[index] : m_extraOrigins[index - m_pairOrigins.size()];
-    };
     for (int i = 0; i < quiz().extraMeanings.size(); ++i) {
-        const QString &text = quiz().extraMeanings[i];
-        checkText(text, m_extraOrigins[i], u"extra meaning"_qs);
-        const int index = int(pairs.size()) + i;
-        repeated(meanings, text, index, m_extraOrigins[i], meaningOrigin(meanings.value(text)), u"meaning"_qs);
+        checkText(quiz().extraMeanings[i], m_extraOrigins[i], u"extra meaning"_qs);
+        repeated(meanings, quiz().extraMeanings[i], m_extraOrigins[i], u"meaning"_qs);
     }
 
     const qsizetype n = pairs.size();
     const qsizetype extra = quiz().extraMeanings.size();
-    const int topLine = 1;
+    const int topLine = 1; // for what concerns the whole quiz
     if (n == 0) {
         m_result.problems.append({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_qs});
         return;

@@ -30,7 +30,6 @@ constexpr int kMaxItems = 32767;
 
 struct Picture
 {
-    QString path;          // as resolved, for messages and build dependencies
     QByteArray data;       // the image file's bytes, or the scaled-down image's
     QByteArray format;     // "png" or "jpeg"
     QSize size;            // as it will be shown

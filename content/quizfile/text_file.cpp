@@ -58,4 +58,10 @@ Decoded decode(const QByteArray &bytes)
     return result;
 }
 
+QStringList lines(QString text)
+{
+    text.replace(u"\r\n"_qs, u"\n"_qs);
+    return text.split(u'\n');
+}
+
 } // namespace TextFile

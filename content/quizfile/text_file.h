@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Text files that teachers pass around: UTF-8, with or without a byte-order mark. Anything else
 // gets a message that says how to save it as UTF-8.
@@ -16,5 +17,8 @@ struct Decoded
 };
 
 Decoded decode(const QByteArray &bytes);
+
+// A text's lines, whatever its line breaks (LF or CR LF).
+QStringList lines(QString text);
 
 } // namespace TextFile
