@@ -8,13 +8,15 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     QTextStream out(stdout), err(stderr);
-    const bool generating = args.size() == 4 && args.at(0) == u"generate"_qs;
-    if (!generating && !(args.size() == 2 && args.at(0) == u"check"_qs)) {
+    const bool generating = args.size() == 4 && args.at(0) == u"generate"_s;
+    if (!generating && !(args.size() == 2 && args.at(0) == u"check"_s)) {
         err << "usage: zort-quiz check FILE\n       zort-quiz generate FILE OUTDIR NAME\n";
         return 2;
     }

@@ -4,6 +4,8 @@
 
 #include <csv.h>
 
+using namespace Qt::StringLiterals;
+
 namespace PairsTable {
 
 namespace {
@@ -83,7 +85,7 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
     csv_free(&parser);
     if (failed) {
         result.problems.append({collector.line, u"this table line is not valid CSV (%1): check its double "
-                                                "quotes; a quote inside a cell is written twice"_qs.arg(error)});
+                                                "quotes; a quote inside a cell is written twice"_s.arg(error)});
         return result;
     }
 
@@ -96,7 +98,7 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
             continue;
         if (cells.size() < 2 || cells.size() > 4) {
             result.problems.append({line, u"this row has %1 columns; a pairs table has 2 to 4: expression, "
-                                          "meaning, explanation and picture"_qs.arg(cells.size())});
+                                          "meaning, explanation and picture"_s.arg(cells.size())});
             continue;
         }
         Row row;
@@ -107,7 +109,7 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
         row.picture = cells.value(3).trimmed();
         if (row.expression.isEmpty() && (!row.explanation.isEmpty() || !row.picture.isEmpty())) {
             result.problems.append({line, u"this row has no expression but an explanation or a picture: an extra "
-                                          "meaning has only its meaning"_qs});
+                                          "meaning has only its meaning"_s});
             continue;
         }
         result.rows.append(row);

@@ -17,16 +17,18 @@
 
 #include <string_view>
 
+using namespace Qt::StringLiterals;
+
 namespace QuizFile {
 
 namespace {
 
-const QStringList kTopKeys{u"id"_qs, u"caption"_qs, u"instructions"_qs, u"window"_qs, u"pair"_qs,
-                           u"extra_meanings"_qs, u"pairs_file"_qs, u"pairs_delimiter"_qs,
-                           u"pairs_header"_qs, u"expressions_name"_qs, u"meanings_name"_qs};
-const QStringList kPairKeys{u"expression"_qs, u"meaning"_qs, u"explanation"_qs, u"picture"_qs};
-const QStringList kWindowKeys{u"width"_qs, u"expressions_left"_qs, u"expressions_width"_qs,
-                              u"meanings_left"_qs, u"meanings_width"_qs};
+const QStringList kTopKeys{u"id"_s, u"caption"_s, u"instructions"_s, u"window"_s, u"pair"_s,
+                           u"extra_meanings"_s, u"pairs_file"_s, u"pairs_delimiter"_s,
+                           u"pairs_header"_s, u"expressions_name"_s, u"meanings_name"_s};
+const QStringList kPairKeys{u"expression"_s, u"meaning"_s, u"explanation"_s, u"picture"_s};
+const QStringList kWindowKeys{u"width"_s, u"expressions_left"_s, u"expressions_width"_s,
+                              u"meanings_left"_s, u"meanings_width"_s};
 // The widest window a quiz may ask for: 2,000 pixels at 96 dots per inch.
 constexpr qint64 kMaxWidth = 30000;
 
@@ -108,16 +110,16 @@ void Reader::unknownKeys(const toml::table &table, const QStringList &known, con
                 best = k;
             }
         }
-        if (where != u"at the top of a quiz file"_qs && kTopKeys.contains(name)) {
+        if (where != u"at the top of a quiz file"_s && kTopKeys.contains(name)) {
             problem(int(key.source().begin.line),
                     u"%1 belongs at the top of the file, before the first [[pair]] or [window]: every key after "
-                    "such a line belongs to it"_qs.arg(name));
+                    "such a line belongs to it"_s.arg(name));
             continue;
         }
         const QString hint = best.isEmpty()
-            ? u"the keys %1 are: %2"_qs.arg(where, known.join(u", "_qs))
-            : u"did you mean %1?"_qs.arg(quoted(best));
-        problem(int(key.source().begin.line), u"unknown key %1 %2; %3"_qs.arg(quoted(name), where, hint));
+            ? u"the keys %1 are: %2"_s.arg(where, known.join(u", "_s))
+            : u"did you mean %1?"_s.arg(quoted(best));
+        problem(int(key.source().begin.line), u"unknown key %1 %2; %3"_s.arg(quoted(name), where, hint));
     }
 }
 
@@ -126,11 +128,11 @@ QString Reader::text(const toml::table &table, const char *key, bool required, c
     const toml::node *node = table.get(key);
     if (!node) {
         if (required)
-            problem(lineOf(table), u"%1 is missing: add %2 = \"...\""_qs.arg(what, QLatin1String(key)));
+            problem(lineOf(table), u"%1 is missing: add %2 = \"...\""_s.arg(what, QLatin1String(key)));
         return QString();
     }
     if (!node->is_string()) {
-        problem(lineOf(*node), u"%1 must be text in double quotes"_qs.arg(what));
+        problem(lineOf(*node), u"%1 must be text in double quotes"_s.arg(what));
         return QString();
     }
     return fromToml(node->as_string()->get());
@@ -144,14 +146,14 @@ QStringList Reader::lines(const toml::node &node, const QString &what)
     if (const auto *array = node.as_array()) {
         for (const toml::node &item : *array) {
             if (!item.is_string()) {
-                problem(lineOf(item), u"every line of %1 must be text in double quotes"_qs.arg(what));
+                problem(lineOf(item), u"every line of %1 must be text in double quotes"_s.arg(what));
                 continue;
             }
             result += TextFile::lines(fromToml(item.as_string()->get()));
         }
         return result;
     }
-    problem(lineOf(node), u"%1 must be text in double quotes, or a list of lines in [ ]"_qs.arg(what));
+    problem(lineOf(node), u"%1 must be text in double quotes, or a list of lines in [ ]"_s.arg(what));
     return result;
 }
 
@@ -168,25 +170,25 @@ void Reader::read(const QByteArray &bytes)
         const toml::parse_error &error = parsed.error();
         const QString description = fromToml(error.description());
         // The usual slip: text without its double quotes.
-        const QString hint = description.contains(u"could not determine value type"_qs)
-            ? u" (text goes in double quotes, such as caption = \"Столици\")"_qs : QString();
-        problem(int(error.source().begin.line), u"this is not valid TOML: %1%2"_qs.arg(description, hint));
+        const QString hint = description.contains(u"could not determine value type"_s)
+            ? u" (text goes in double quotes, such as caption = \"Столици\")"_s : QString();
+        problem(int(error.source().begin.line), u"this is not valid TOML: %1%2"_s.arg(description, hint));
         return;
     }
     const toml::table &top = parsed.table();
-    unknownKeys(top, kTopKeys, u"at the top of a quiz file"_qs);
+    unknownKeys(top, kTopKeys, u"at the top of a quiz file"_s);
 
-    quiz().id = text(top, "id", true, u"the quiz's id"_qs);
+    quiz().id = text(top, "id", true, u"the quiz's id"_s);
     if (const toml::node *id = top.get("id"); id && id->is_string() && !isValidId(quiz().id)) {
         problem(lineOf(*id), u"the id %1 cannot name a program: use 1 to 32 small Latin letters, digits and "
-                             "hyphens, starting with a letter, such as \"capitals\""_qs.arg(quoted(quiz().id)));
+                             "hyphens, starting with a letter, such as \"capitals\""_s.arg(quoted(quiz().id)));
     }
-    quiz().caption = text(top, "caption", true, u"the window caption"_qs);
+    quiz().caption = text(top, "caption", true, u"the window caption"_s);
     if (const toml::node *caption = top.get("caption"); caption && caption->is_string()) {
         if (quiz().caption.trimmed().isEmpty())
-            problem(lineOf(*caption), u"the caption is empty: write the window's caption"_qs);
+            problem(lineOf(*caption), u"the caption is empty: write the window's caption"_s);
         else if (quiz().caption.contains(u'\n') || quiz().caption.contains(u'\r'))
-            problem(lineOf(*caption), u"the caption must be one line"_qs);
+            problem(lineOf(*caption), u"the caption must be one line"_s);
     }
     for (auto [key, name] : {std::pair{"expressions_name", &quiz().expressionsName},
                              std::pair{"meanings_name", &quiz().meaningsName}}) {
@@ -195,15 +197,15 @@ void Reader::read(const QByteArray &bytes)
         if (!node || given.isNull())
             continue;
         if (given.trimmed().isEmpty() || given.contains(u'\n') || given.contains(u'\r'))
-            problem(lineOf(*node), u"%1 must be one line of text"_qs.arg(QLatin1String(key)));
+            problem(lineOf(*node), u"%1 must be one line of text"_s.arg(QLatin1String(key)));
         else
             *name = given;
     }
     if (const toml::node *instructions = top.get("instructions")) {
         // The output box separates lines with CR LF; a list gives every line its own break.
-        const QStringList shown = lines(*instructions, u"the instructions"_qs);
-        quiz().instructions = instructions->is_array() ? shown.join(u"\r\n"_qs) + u"\r\n"_qs
-                                                       : shown.join(u"\r\n"_qs);
+        const QStringList shown = lines(*instructions, u"the instructions"_s);
+        quiz().instructions = instructions->is_array() ? shown.join(u"\r\n"_s) + u"\r\n"_s
+                                                       : shown.join(u"\r\n"_s);
     }
     readWindow(top);
     readPairs(top);
@@ -219,10 +221,10 @@ void Reader::readWindow(const toml::table &top)
         return;
     const toml::table *window = node->as_table();
     if (!window) {
-        problem(lineOf(*node), u"window must be a table: write [window] on a line of its own, then its keys"_qs);
+        problem(lineOf(*node), u"window must be a table: write [window] on a line of its own, then its keys"_s);
         return;
     }
-    unknownKeys(*window, kWindowKeys, u"in [window]"_qs);
+    unknownKeys(*window, kWindowKeys, u"in [window]"_s);
     std::array<int, 5> lineOfItem{};
     for (int i = 0; i < 5; ++i) {
         const std::string key = kWindowKeys[i].toStdString();
@@ -232,20 +234,20 @@ void Reader::readWindow(const toml::table &top)
             continue;
         const std::optional<qint64> number = value->value_exact<qint64>();
         if (!number || *number < (i % 2 == 0 ? 1 : 0) || *number > kMaxWidth) {
-            problem(lineOf(*value), u"%1 must be a whole number of twips from %2 to %3 (15 twips to a pixel)"_qs
+            problem(lineOf(*value), u"%1 must be a whole number of twips from %2 to %3 (15 twips to a pixel)"_s
                                         .arg(kWindowKeys[i]).arg(i % 2 == 0 ? 1 : 0).arg(kMaxWidth));
             continue;
         }
         quiz().layout[i] = qint32(*number);
     }
     const Layout &l = quiz().layout;
-    const std::array<QString, 2> lists{u"expressions"_qs, u"meanings"_qs};
+    const std::array<QString, 2> lists{u"expressions"_s, u"meanings"_s};
     for (int side = 0; side < 2; ++side) {
         const qint64 end = qint64(l[1 + 2 * side]) + l[2 + 2 * side];
         if (end > l[0]) {
             problem(lineOfItem[2 + 2 * side],
                     u"the %1 list would end at %2 twips, outside the window, which is %3 twips wide: make the "
-                    "window wider or the list narrower"_qs.arg(lists[side]).arg(end).arg(l[0]));
+                    "window wider or the list narrower"_s.arg(lists[side]).arg(end).arg(l[0]));
         }
     }
 }
@@ -258,20 +260,20 @@ void Reader::readPairs(const toml::table &top)
     const toml::array *pairs = node->as_array();
     if (!pairs || !pairs->is_array_of_tables()) {
         problem(lineOf(*node), u"pairs are written as [[pair]] tables, each with expression = \"...\" and "
-                               "meaning = \"...\""_qs);
+                               "meaning = \"...\""_s);
         return;
     }
     for (const toml::node &item : *pairs) {
         const toml::table &table = *item.as_table();
-        unknownKeys(table, kPairKeys, u"in a [[pair]]"_qs);
+        unknownKeys(table, kPairKeys, u"in a [[pair]]"_s);
         Pair pair;
-        pair.expression = text(table, "expression", true, u"this pair's expression"_qs);
-        pair.meaning = text(table, "meaning", true, u"this pair's meaning"_qs);
+        pair.expression = text(table, "expression", true, u"this pair's expression"_s);
+        pair.meaning = text(table, "meaning", true, u"this pair's meaning"_s);
         if (const toml::node *explanation = table.get("explanation"))
-            pair.explanation = lines(*explanation, u"the explanation"_qs);
+            pair.explanation = lines(*explanation, u"the explanation"_s);
         if (const toml::node *picture = table.get("picture")) {
             if (!picture->is_string())
-                problem(lineOf(*picture), u"picture must be a file name in double quotes"_qs);
+                problem(lineOf(*picture), u"picture must be a file name in double quotes"_s);
             else
                 pair.picture = this->picture(fromToml(picture->as_string()->get()), lineOf(*picture), m_path,
                                              m_path);
@@ -283,15 +285,15 @@ void Reader::readPairs(const toml::table &top)
 
 void Reader::readPairsFile(const toml::table &top)
 {
-    const QString file = text(top, "pairs_file", false, u"pairs_file"_qs);
+    const QString file = text(top, "pairs_file", false, u"pairs_file"_s);
     const toml::node *node = top.get("pairs_file");
     if (!node || file.isEmpty())
         return;
     char delimiter = 0;
     if (const toml::node *d = top.get("pairs_delimiter")) {
         const QString given = d->is_string() ? fromToml(d->as_string()->get()) : QString();
-        if (given.size() != 1 || given.at(0).unicode() > 127 || given.at(0).isLetterOrNumber() || given == u"\""_qs) {
-            problem(lineOf(*d), u"pairs_delimiter must be one sign in double quotes: \"\\t\" for a tab, \",\" or \";\""_qs);
+        if (given.size() != 1 || given.at(0).unicode() > 127 || given.at(0).isLetterOrNumber() || given == u"\""_s) {
+            problem(lineOf(*d), u"pairs_delimiter must be one sign in double quotes: \"\\t\" for a tab, \",\" or \";\""_s);
             return;
         }
         delimiter = char(given.at(0).unicode());
@@ -299,7 +301,7 @@ void Reader::readPairsFile(const toml::table &top)
     bool header = false;
     if (const toml::node *h = top.get("pairs_header")) {
         if (!h->is_boolean())
-            problem(lineOf(*h), u"pairs_header must be true or false"_qs);
+            problem(lineOf(*h), u"pairs_header must be true or false"_s);
         else
             header = h->as_boolean()->get();
     }
@@ -308,7 +310,7 @@ void Reader::readPairsFile(const toml::table &top)
     const QString shown = QDir::cleanPath(QFileInfo(m_path).dir().path() + u'/' + file);
     QFile table(path);
     if (!table.open(QIODevice::ReadOnly)) {
-        problem(lineOf(*node), u"the pairs table %1 cannot be read: is it beside the quiz file?"_qs.arg(quoted(file)));
+        problem(lineOf(*node), u"the pairs table %1 cannot be read: is it beside the quiz file?"_s.arg(quoted(file)));
         return;
     }
     m_result.dependencies << QFileInfo(path).absoluteFilePath();
@@ -339,12 +341,12 @@ void Reader::readExtraMeanings(const toml::table &top)
         return;
     const toml::array *array = node->as_array();
     if (!array) {
-        problem(lineOf(*node), u"extra_meanings must be a list of texts in [ ], such as [\"Рим\", \"Атина\"]"_qs);
+        problem(lineOf(*node), u"extra_meanings must be a list of texts in [ ], such as [\"Рим\", \"Атина\"]"_s);
         return;
     }
     for (const toml::node &item : *array) {
         if (!item.is_string()) {
-            problem(lineOf(item), u"every extra meaning must be text in double quotes"_qs);
+            problem(lineOf(item), u"every extra meaning must be text in double quotes"_s);
             continue;
         }
         quiz().extraMeanings << fromToml(item.as_string()->get());
@@ -360,26 +362,26 @@ int Reader::picture(const QString &file, int line, const QString &from, const QS
     if (const auto it = m_pictureIndex.constFind(key); it != m_pictureIndex.constEnd())
         return *it;
     auto refuse = [&](const QString &why) {
-        m_result.problems.append({from, line, u"the picture %1 %2"_qs.arg(quoted(file), why)});
+        m_result.problems.append({from, line, u"the picture %1 %2"_s.arg(quoted(file), why)});
         return -1;
     };
     if (!QFileInfo(path).isFile())
-        return refuse(u"is missing: put the file beside the quiz file, or correct its name"_qs);
+        return refuse(u"is missing: put the file beside the quiz file, or correct its name"_s);
     m_result.dependencies << key;
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
     if (format != "png" && format != "jpeg")
-        return refuse(u"is not a PNG or JPEG image: save it as PNG or JPEG"_qs);
+        return refuse(u"is not a PNG or JPEG image: save it as PNG or JPEG"_s);
     const QSize size = reader.size();
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels) {
         return refuse(u"is %1 × %2 pixels, too large to read safely: make it smaller than 50 megapixels in "
-                      "a picture editor"_qs.arg(size.width()).arg(size.height()));
+                      "a picture editor"_s.arg(size.width()).arg(size.height()));
     }
     reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
     const QImage image = reader.read();
     if (image.isNull())
-        return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_qs.arg(reader.errorString()));
+        return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_s.arg(reader.errorString()));
 
     Picture picture;
     picture.format = format;
@@ -393,7 +395,7 @@ int Reader::picture(const QString &file, int line, const QString &from, const QS
         writer.write(scaled);
         picture.size = scaled.size();
         m_result.notes.append({from, line, u"the picture %1 is %2 × %3 pixels; it is scaled down to %4 × %5 so "
-                                           "that it shows whole on the screen"_qs
+                                           "that it shows whole on the screen"_s
                                                .arg(quoted(file)).arg(image.width()).arg(image.height())
                                                .arg(scaled.width()).arg(scaled.height())});
     } else {
@@ -410,17 +412,17 @@ void Reader::checkWhole(const toml::table &top)
 {
     const QList<Pair> &pairs = quiz().pairs;
     auto where = [](const Origin &o, const QString &self) {
-        return o.file == self ? u"line %1"_qs.arg(o.line) : u"%1:%2"_qs.arg(o.file).arg(o.line);
+        return o.file == self ? u"line %1"_s.arg(o.line) : u"%1:%2"_s.arg(o.file).arg(o.line);
     };
     auto checkText = [&](const QString &text, const Origin &origin, const QString &what) {
         if (text.isNull()) // missing, and said so already
             return;
         if (text.trimmed().isEmpty()) {
             m_result.problems.append({origin.file, origin.line,
-                                      u"the %1 is empty: write it, or remove the pair"_qs.arg(what)});
+                                      u"the %1 is empty: write it, or remove the pair"_s.arg(what)});
         } else if (text.contains(u'\n') || text.contains(u'\r')) {
             m_result.problems.append({origin.file, origin.line,
-                                      u"the %1 %2 runs over more than one line: a list shows one line per item"_qs
+                                      u"the %1 %2 runs over more than one line: a list shows one line per item"_s
                                           .arg(what, quoted(text))});
         }
     };
@@ -438,30 +440,30 @@ void Reader::checkWhole(const toml::table &top)
         }
         m_result.problems.append({origin.file, origin.line,
                                   u"the %1 %2 is given twice, here and on %3: the answer key would be ambiguous; "
-                                  "give each %1 once"_qs.arg(what, quoted(text), where(*first, origin.file))});
+                                  "give each %1 once"_s.arg(what, quoted(text), where(*first, origin.file))});
     };
     for (int i = 0; i < pairs.size(); ++i) {
-        checkText(pairs[i].expression, m_pairOrigins[i], u"expression"_qs);
-        checkText(pairs[i].meaning, m_pairOrigins[i], u"meaning"_qs);
-        repeated(expressions, pairs[i].expression, m_pairOrigins[i], u"expression"_qs);
-        repeated(meanings, pairs[i].meaning, m_pairOrigins[i], u"meaning"_qs);
+        checkText(pairs[i].expression, m_pairOrigins[i], u"expression"_s);
+        checkText(pairs[i].meaning, m_pairOrigins[i], u"meaning"_s);
+        repeated(expressions, pairs[i].expression, m_pairOrigins[i], u"expression"_s);
+        repeated(meanings, pairs[i].meaning, m_pairOrigins[i], u"meaning"_s);
     }
     for (int i = 0; i < quiz().extraMeanings.size(); ++i) {
-        checkText(quiz().extraMeanings[i], m_extraOrigins[i], u"extra meaning"_qs);
-        repeated(meanings, quiz().extraMeanings[i], m_extraOrigins[i], u"meaning"_qs);
+        checkText(quiz().extraMeanings[i], m_extraOrigins[i], u"extra meaning"_s);
+        repeated(meanings, quiz().extraMeanings[i], m_extraOrigins[i], u"meaning"_s);
     }
 
     const qsizetype n = pairs.size();
     const qsizetype extra = quiz().extraMeanings.size();
     const int topLine = 1; // for what concerns the whole quiz
     if (n == 0) {
-        m_result.problems.append({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_qs});
+        m_result.problems.append({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_s});
         return;
     }
     if (n > kMaxItems || n + extra > kMaxItems) {
         m_result.problems.append({m_path, topLine,
                                   u"the quiz has %1 pairs and %2 meanings in all; the program counts up to %3 of "
-                                  "each: split it into smaller quizzes"_qs.arg(n).arg(n + extra).arg(kMaxItems)});
+                                  "each: split it into smaller quizzes"_s.arg(n).arg(n + extra).arg(kMaxItems)});
         return;
     }
     // "Оцени" is enabled once the entered pairs are at least three times the meanings left; with
@@ -471,9 +473,9 @@ void Reader::checkWhole(const toml::table &top)
         const Origin at = node ? Origin{m_path, lineOf(*node)} : m_extraOrigins.first();
         m_result.problems.append({at.file, at.line,
                                   u"with %1 pairs and %2 extra meanings the quiz can never be graded: \"Оцени\" needs "
-                                  "at least three entered pairs for every meaning left over; %3"_qs.arg(n).arg(extra)
-                                      .arg(n < 3 ? u"%1 pairs allow no extra meanings"_qs.arg(n)
-                                                 : u"%1 pairs allow 0 to %2 extra meanings"_qs.arg(n).arg(n / 3))});
+                                  "at least three entered pairs for every meaning left over; %3"_s.arg(n).arg(extra)
+                                      .arg(n < 3 ? u"%1 pairs allow no extra meanings"_s.arg(n)
+                                                 : u"%1 pairs allow 0 to %2 extra meanings"_s.arg(n).arg(n / 3))});
     }
 }
 
@@ -491,12 +493,12 @@ int Quiz::explanationCount() const
 
 QString Problem::text() const
 {
-    return u"%1:%2: %3"_qs.arg(file).arg(line).arg(message);
+    return u"%1:%2: %3"_s.arg(file).arg(line).arg(message);
 }
 
 QString Result::summary(const QString &file) const
 {
-    return u"OK: %1: %2 pairs, %3 extra meanings, %4 pictures, %5 explanations"_qs.arg(file)
+    return u"OK: %1: %2 pairs, %3 extra meanings, %4 pictures, %5 explanations"_s.arg(file)
         .arg(quiz.pairs.size()).arg(quiz.extraMeanings.size()).arg(quiz.pictureCount())
         .arg(quiz.explanationCount());
 }
@@ -533,7 +535,7 @@ Result check(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Result result;
-        result.problems.append({path, 0, u"cannot read the quiz file: %1"_qs.arg(file.errorString())});
+        result.problems.append({path, 0, u"cannot read the quiz file: %1"_s.arg(file.errorString())});
         return result;
     }
     return checkBytes(file.readAll(), path);

@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+using namespace Qt::StringLiterals;
+
 namespace TextFile {
 
 namespace {
@@ -50,17 +52,17 @@ Decoded decode(const QByteArray &bytes)
     if (looksLikeWindows1251(bytes.mid(0))) {
         result.problem = u"the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: "
                          "in Notepad choose \"Save as\" and the encoding \"UTF-8\"; in LibreOffice choose \"Save as\", "
-                         "tick \"Edit filter settings\" and the character set \"Unicode (UTF-8)\""_qs;
+                         "tick \"Edit filter settings\" and the character set \"Unicode (UTF-8)\""_s;
     } else {
         result.problem = u"the file is not UTF-8 text (this line has bytes that are not UTF-8, or a NUL): save it "
-                         "as UTF-8 text in your editor"_qs;
+                         "as UTF-8 text in your editor"_s;
     }
     return result;
 }
 
 QStringList lines(QString text)
 {
-    text.replace(u"\r\n"_qs, u"\n"_qs);
+    text.replace(u"\r\n"_s, u"\n"_s);
     return text.split(u'\n');
 }
 

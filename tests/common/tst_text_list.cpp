@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestTextList : public QObject
 {
     Q_OBJECT
@@ -12,20 +14,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("Latin, letter case ignored")
-            << QStringList{u"beta"_qs, u"Alpha"_qs, u"gamma"_qs, u"Delta"_qs}
-            << QStringList{u"Alpha"_qs, u"beta"_qs, u"Delta"_qs, u"gamma"_qs};
+            << QStringList{u"beta"_s, u"Alpha"_s, u"gamma"_s, u"Delta"_s}
+            << QStringList{u"Alpha"_s, u"beta"_s, u"Delta"_s, u"gamma"_s};
         QTest::newRow("Bulgarian alphabet")
-            << QStringList{u"ябълка"_qs, u"щука"_qs, u"ъгъл"_qs, u"юг"_qs, u"ь"_qs, u"Жаба"_qs, u"а"_qs}
-            << QStringList{u"а"_qs, u"Жаба"_qs, u"щука"_qs, u"ъгъл"_qs, u"ь"_qs, u"юг"_qs, u"ябълка"_qs};
+            << QStringList{u"ябълка"_s, u"щука"_s, u"ъгъл"_s, u"юг"_s, u"ь"_s, u"Жаба"_s, u"а"_s}
+            << QStringList{u"а"_s, u"Жаба"_s, u"щука"_s, u"ъгъл"_s, u"ь"_s, u"юг"_s, u"ябълка"_s};
         QTest::newRow("Latin before Cyrillic, blank before letters")
-            << QStringList{u"от нищо"_qs, u"о времена"_qs, u"lapsus мемориае"_qs, u"lapsus m"_qs}
-            << QStringList{u"lapsus m"_qs, u"lapsus мемориае"_qs, u"о времена"_qs, u"от нищо"_qs};
+            << QStringList{u"от нищо"_s, u"о времена"_s, u"lapsus мемориае"_s, u"lapsus m"_s}
+            << QStringList{u"lapsus m"_s, u"lapsus мемориае"_s, u"о времена"_s, u"от нищо"_s};
         QTest::newRow("equal texts keep their order of arrival")
-            << QStringList{u"Mea"_qs, u"mea"_qs, u"MEA"_qs}
-            << QStringList{u"Mea"_qs, u"mea"_qs, u"MEA"_qs};
+            << QStringList{u"Mea"_s, u"mea"_s, u"MEA"_s}
+            << QStringList{u"Mea"_s, u"mea"_s, u"MEA"_s};
         QTest::newRow("equals between others")
-            << QStringList{u"b"_qs, u"A"_qs, u"B"_qs, u"c"_qs, u"a"_qs, u"b"_qs}
-            << QStringList{u"A"_qs, u"a"_qs, u"b"_qs, u"B"_qs, u"b"_qs, u"c"_qs};
+            << QStringList{u"b"_s, u"A"_s, u"B"_s, u"c"_s, u"a"_s, u"b"_s}
+            << QStringList{u"A"_s, u"a"_s, u"b"_s, u"B"_s, u"b"_s, u"c"_s};
     }
     void sortedOrderIgnoresCase()
     {
@@ -49,15 +51,15 @@ private Q_SLOTS:
     void selectionFollowsItsItem()
     {
         TextList list(true);
-        for (const QString &text : {u"b"_qs, u"d"_qs, u"f"_qs})
+        for (const QString &text : {u"b"_s, u"d"_s, u"f"_s})
             list.add(text);
         list.setSelected(1); // "d"
-        list.add(u"a"_qs);
-        QCOMPARE(list.at(list.selected()), u"d"_qs);
-        list.add(u"z"_qs);
-        QCOMPARE(list.at(list.selected()), u"d"_qs);
+        list.add(u"a"_s);
+        QCOMPARE(list.at(list.selected()), u"d"_s);
+        list.add(u"z"_s);
+        QCOMPARE(list.at(list.selected()), u"d"_s);
         list.removeAt(0);
-        QCOMPARE(list.at(list.selected()), u"d"_qs);
+        QCOMPARE(list.at(list.selected()), u"d"_s);
         list.removeAt(list.selected());
         QCOMPARE(list.selected(), qsizetype(-1));
     }
@@ -65,7 +67,7 @@ private Q_SLOTS:
     void outOfRangeIsHarmless()
     {
         TextList list;
-        list.add(u"x"_qs);
+        list.add(u"x"_s);
         list.setSelected(5);
         QCOMPARE(list.selected(), qsizetype(-1));
         list.removeAt(3);

@@ -3,6 +3,8 @@
 #include <QSet>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestContent : public QObject
 {
     Q_OBJECT
@@ -13,14 +15,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("meaning");
-        QTest::newRow("1") << 1 << u"habeas corpus"_qs << u"да имаш тялото си"_qs;
-        QTest::newRow("2") << 2 << u"lege artis"_qs << u"според закона на изкуството (съвършено)"_qs;
-        QTest::newRow("4, Cyrillic second word") << 4 << u"lapsus \u043c\u0435\u043c\u043e\u0440\u0438\u0430\u0435"_qs
-                                                 << u"грешка на паметта"_qs;
-        QTest::newRow("12") << 12 << u"mea culpa"_qs << u"вината е моя"_qs;
-        QTest::newRow("20") << 20 << u"qualis artifex pereo"_qs << u"какъв артист загивам - Нерон"_qs;
-        QTest::newRow("25") << 25 << u"scripta manent, verba volant"_qs << u"думите отлитат, написаното остава"_qs;
-        QTest::newRow("27") << 27 << u"gloria victis"_qs << u"слава на победените"_qs;
+        QTest::newRow("1") << 1 << u"habeas corpus"_s << u"да имаш тялото си"_s;
+        QTest::newRow("2") << 2 << u"lege artis"_s << u"според закона на изкуството (съвършено)"_s;
+        QTest::newRow("4, Cyrillic second word") << 4 << u"lapsus \u043c\u0435\u043c\u043e\u0440\u0438\u0430\u0435"_s
+                                                 << u"грешка на паметта"_s;
+        QTest::newRow("12") << 12 << u"mea culpa"_s << u"вината е моя"_s;
+        QTest::newRow("20") << 20 << u"qualis artifex pereo"_s << u"какъв артист загивам - Нерон"_s;
+        QTest::newRow("25") << 25 << u"scripta manent, verba volant"_s << u"думите отлитат, написаното остава"_s;
+        QTest::newRow("27") << 27 << u"gloria victis"_s << u"слава на победените"_s;
     }
     void pairsByContentNumber()
     {
@@ -45,17 +47,17 @@ private Q_SLOTS:
     {
         const QStringList &layout = builtInContent().layout;
         QCOMPARE(layout.size(), 6);
-        QVERIFY(layout.at(0).endsWith(u" ZORT  по VUD - латински изрази"_qs));
+        QVERIFY(layout.at(0).endsWith(u" ZORT  по VUD - латински изрази"_s));
         QVERIFY(!layout.at(0).startsWith(u' '));
-        QCOMPARE(layout.mid(1), (QStringList{u"11250"_qs, u"120"_qs, u"3135"_qs, u"3360"_qs, u"7575"_qs}));
+        QCOMPARE(layout.mid(1), (QStringList{u"11250"_s, u"120"_s, u"3135"_s, u"3360"_s, u"7575"_s}));
     }
 
     void explanationTables()
     {
         const Content &c = builtInContent();
         QCOMPARE(c.flags.size(), 42);
-        QCOMPARE(c.flags.at(0), u"Ima li obqsneniq"_qs);
-        QCOMPARE(c.flags.mid(1), QStringList(41, u"0"_qs));
+        QCOMPARE(c.flags.at(0), u"Ima li obqsneniq"_s);
+        QCOMPARE(c.flags.mid(1), QStringList(41, u"0"_s));
         // The quiz file gives no explanation lines; the never-shown filler lines are gone with the
         // hand-written table.
         for (int k = 1; k <= 41; ++k)
@@ -67,22 +69,22 @@ private Q_SLOTS:
     void instructionText()
     {
         const QString &text = builtInContent().instructions;
-        QVERIFY(text.endsWith(u"\r\n"_qs));
-        const QStringList lines = text.chopped(2).split(u"\r\n"_qs);
+        QVERIFY(text.endsWith(u"\r\n"_s));
+        const QStringList lines = text.chopped(2).split(u"\r\n"_s);
         QCOMPARE(lines.size(), 7);
-        QCOMPARE(lines.at(0), u"Това е релационен тест."_qs);
+        QCOMPARE(lines.at(0), u"Това е релационен тест."_s);
         for (int i = 0; i < 7; ++i)
             QCOMPARE(lines.at(i).endsWith(u' '), i == 1 || i == 3 || i == 5);
         QCOMPARE(text.count(u'\n'), text.count(u'\r'));
-        QCOMPARE(lines.at(6), u"брой верни комбинации. Липсата на комбинация се отчита като грешен отговор"_qs);
+        QCOMPARE(lines.at(6), u"брой верни комбинации. Липсата на комбинация се отчита като грешен отговор"_s);
     }
 
     void noPictures()
     {
         const Content &c = builtInContent();
         QCOMPARE(c.pictureFlags.size(), 31);
-        QCOMPARE(c.pictureFlags.at(0), u"Utochnenie dali ima grafika - 30 br"_qs);
-        QCOMPARE(c.pictureFlags.mid(1), QStringList(30, u"0"_qs));
+        QCOMPARE(c.pictureFlags.at(0), u"Utochnenie dali ima grafika - 30 br"_s);
+        QCOMPARE(c.pictureFlags.mid(1), QStringList(30, u"0"_s));
         for (int k = 0; k <= 31; ++k)
             QVERIFY(c.pictureOf(k).isEmpty());
     }

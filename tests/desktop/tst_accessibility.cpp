@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // What a screen reader gets from the main window: the verdict as text with the square's
 // description, the counter label's current text as its name, and the output box's text.
 class TestAccessibility : public QObject
@@ -42,12 +44,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("verdict"); // empty: the square is hidden
         QTest::addColumn<QString>("output");  // text the output box starts with
         const Content &content = builtInContent();
-        const QString explained = u"\n\"%1\" е във връзка с \"%2\""_qs.arg(content.expressions.at(1), content.meanings.at(1));
-        QTest::newRow("start-up") << 0 << u"Оставащи:"_qs << QString() << u"Това е релационен тест."_qs;
-        QTest::newRow("one pair entered") << 1 << u"Остават: 26"_qs << QString() << u"Това е релационен тест."_qs;
-        QTest::newRow("evaluated, right pair") << 2 << u"Верни: 74%"_qs << u"ДА"_qs << QString();
-        QTest::newRow("wrong pair selected") << 3 << u"Верни: 74%"_qs << u"НЕ"_qs << QString();
-        QTest::newRow("wrong pair explained") << 4 << u"Верни: 74%"_qs << u"НЕ"_qs << explained;
+        const QString explained = u"\n\"%1\" е във връзка с \"%2\""_s.arg(content.expressions.at(1), content.meanings.at(1));
+        QTest::newRow("start-up") << 0 << u"Оставащи:"_s << QString() << u"Това е релационен тест."_s;
+        QTest::newRow("one pair entered") << 1 << u"Остават: 26"_s << QString() << u"Това е релационен тест."_s;
+        QTest::newRow("evaluated, right pair") << 2 << u"Верни: 74%"_s << u"ДА"_s << QString();
+        QTest::newRow("wrong pair selected") << 3 << u"Верни: 74%"_s << u"НЕ"_s << QString();
+        QTest::newRow("wrong pair explained") << 4 << u"Верни: 74%"_s << u"НЕ"_s << explained;
     }
     void readsTheTestAsText()
     {
@@ -71,26 +73,26 @@ private Q_SLOTS:
         if (stage >= 4)
             zort.pressButton(Zort::Obqsni);
 
-        QAccessibleInterface *label = accessible(u"Ndapis"_qs);
+        QAccessibleInterface *label = accessible(u"Ndapis"_s);
         QVERIFY(label);
         QCOMPARE(label->role(), QAccessible::StaticText);
         QCOMPARE(label->text(QAccessible::Name), counter);
-        QCOMPARE(label->text(QAccessible::Description), u"Извежда резултатите в края на теста"_qs);
+        QCOMPARE(label->text(QAccessible::Description), u"Извежда резултатите в края на теста"_s);
 
-        QAccessibleInterface *square = accessible(u"Prowerka_1"_qs);
+        QAccessibleInterface *square = accessible(u"Prowerka_1"_s);
         QVERIFY(square);
         QCOMPARE(square->state().invisible, verdict.isEmpty());
         if (!verdict.isEmpty()) {
-            QCOMPARE(square->text(QAccessible::Name), u"Оценка на двойката"_qs);
+            QCOMPARE(square->text(QAccessible::Name), u"Оценка на двойката"_s);
             QCOMPARE(allText(square), verdict);
-            QCOMPARE(square->text(QAccessible::Description), u"зелено - Вярно; червено - Грешно"_qs);
+            QCOMPARE(square->text(QAccessible::Description), u"зелено - Вярно; червено - Грешно"_s);
             QVERIFY(square->state().readOnly);
             QVERIFY(square->state().focusable);
         }
 
-        QAccessibleInterface *box = accessible(u"Prowerka_0"_qs);
+        QAccessibleInterface *box = accessible(u"Prowerka_0"_s);
         QVERIFY(box);
-        QCOMPARE(box->text(QAccessible::Name), u"Указания и обяснения"_qs);
+        QCOMPARE(box->text(QAccessible::Name), u"Указания и обяснения"_s);
         QVERIFY2(allText(box).startsWith(output), qPrintable(allText(box).left(80)));
     }
 
@@ -118,9 +120,9 @@ private Q_SLOTS:
         if (evaluated) {
             zort.pressButton(Zort::Oceni);
             zort.pressButton(Zort::Oceni);
-            QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_qs)->text(), u"ДА"_qs);
+            QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_s)->text(), u"ДА"_s);
         }
-        auto *widget = m_window->findChild<QListWidget *>(u"Slowo_%1"_qs.arg(list));
+        auto *widget = m_window->findChild<QListWidget *>(u"Slowo_%1"_s.arg(list));
         QAccessibleInterface *item = QAccessible::queryAccessibleInterface(widget)->child(1);
         QVERIFY(item && item->actionInterface());
         QCOMPARE(item->text(QAccessible::Name), widget->item(1)->text());
@@ -130,7 +132,7 @@ private Q_SLOTS:
         QCOMPARE(widget->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(widget->currentRow(), 1);
         if (evaluated) // pair 2 was crossed
-            QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_qs)->text(), u"НЕ"_qs);
+            QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_s)->text(), u"НЕ"_s);
     }
 };
 

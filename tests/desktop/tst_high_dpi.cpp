@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // Run by CTest at QT_SCALE_FACTOR 1, 1.5 and 2: the window must render at the screen's full
 // resolution, and the texts that have to fit their fixed boxes must still fit in the font the
 // machine resolves "Times New Roman" to.
@@ -49,15 +51,15 @@ private Q_SLOTS:
     // The face the window's font resolves to has every letter the test shows.
     void fontHasCyrillicGlyphs()
     {
-        const QFont font = child<QListWidget>(u"Slowo_1"_qs)->font();
+        const QFont font = child<QListWidget>(u"Slowo_1"_s)->font();
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY2(raw.isValid(), qPrintable(QFontInfo(font).family()));
         const Content &content = builtInContent();
         QString letters = content.expressions.join(QString()) + content.meanings.join(QString())
-            + u"ИзбрахВърниОцениОбясниОставащи:ВерниДАНЕ"_qs;
+            + u"ИзбрахВърниОцениОбясниОставащи:ВерниДАНЕ"_s;
         for (const QChar c : std::as_const(letters)) {
             if (c.isLetter())
-                QVERIFY2(raw.supportsCharacter(c), qPrintable(u"%1 has no %2"_qs.arg(raw.familyName(), c)));
+                QVERIFY2(raw.supportsCharacter(c), qPrintable(u"%1 has no %2"_s.arg(raw.familyName(), c)));
         }
     }
 
@@ -66,15 +68,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("margin"); // taken from the box's width on each side
-        QTest::newRow("Избрах") << u"Uprawl_0"_qs << u"Избрах"_qs << 3;
-        QTest::newRow("Върни") << u"Uprawl_1"_qs << u"Върни"_qs << 3;
-        QTest::newRow("Оцени") << u"Uprawl_2"_qs << u"Оцени"_qs << 3;
-        QTest::newRow("Обясни") << u"Uprawl_3"_qs << u"Обясни"_qs << 3;
-        QTest::newRow("start counter") << u"Ndapis"_qs << u"Оставащи:"_qs << 0;
-        QTest::newRow("widest count") << u"Ndapis"_qs << u"Остават: 27"_qs << 0;
-        QTest::newRow("full score") << u"Ndapis"_qs << u"Верни: 100%"_qs << 0;
-        QTest::newRow("verdict ДА") << u"Prowerka_1"_qs << u"ДА"_qs << 2;
-        QTest::newRow("verdict НЕ") << u"Prowerka_1"_qs << u"НЕ"_qs << 2;
+        QTest::newRow("Избрах") << u"Uprawl_0"_s << u"Избрах"_s << 3;
+        QTest::newRow("Върни") << u"Uprawl_1"_s << u"Върни"_s << 3;
+        QTest::newRow("Оцени") << u"Uprawl_2"_s << u"Оцени"_s << 3;
+        QTest::newRow("Обясни") << u"Uprawl_3"_s << u"Обясни"_s << 3;
+        QTest::newRow("start counter") << u"Ndapis"_s << u"Оставащи:"_s << 0;
+        QTest::newRow("widest count") << u"Ndapis"_s << u"Остават: 27"_s << 0;
+        QTest::newRow("full score") << u"Ndapis"_s << u"Верни: 100%"_s << 0;
+        QTest::newRow("verdict ДА") << u"Prowerka_1"_s << u"ДА"_s << 2;
+        QTest::newRow("verdict НЕ") << u"Prowerka_1"_s << u"НЕ"_s << 2;
     }
     void textsFitTheirBoxes()
     {
@@ -86,7 +88,7 @@ private Q_SLOTS:
         const QFontMetrics metrics(widget->font());
         const int room = widget->width() - 2 * margin;
         QVERIFY2(metrics.horizontalAdvance(text) <= room,
-                 qPrintable(u"%1 needs %2 px in %3, has %4 (fonts-liberation gives the metric-compatible face)"_qs
+                 qPrintable(u"%1 needs %2 px in %3, has %4 (fonts-liberation gives the metric-compatible face)"_s
                                 .arg(text).arg(metrics.horizontalAdvance(text)).arg(QFontInfo(widget->font()).family()).arg(room)));
         QVERIFY(metrics.height() <= widget->height());
     }
@@ -104,19 +106,19 @@ private Q_SLOTS:
     void labelsShowTheirWholeText()
     {
         QFETCH(int, component);
-        child<QAction>(u"Cwqt"_qs)->trigger();
+        child<QAction>(u"Cwqt"_s)->trigger();
         CwiatWindow *settings = m_window->settingsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(settings));
         for (int k = 0; component >= 0 && k < 3; ++k)
-            child<QSlider>(u"Slider1_%1"_qs.arg(k))->setValue(component);
+            child<QSlider>(u"Slider1_%1"_s.arg(k))->setValue(component);
         for (const QLabel *label : m_window->findChildren<QLabel *>()) {
             if (!label->isVisible())
                 continue;
             QVERIFY2(label->sizeHint().width() <= label->width(),
-                     qPrintable(u"%1 \"%2\" needs %3 px, has %4"_qs.arg(label->objectName(), label->text())
+                     qPrintable(u"%1 \"%2\" needs %3 px, has %4"_s.arg(label->objectName(), label->text())
                                     .arg(label->sizeHint().width()).arg(label->width())));
         }
-        QCOMPARE(child(u"Label_Cv_3"_qs)->parentWidget()->size(), QSize(369, 314));
+        QCOMPARE(child(u"Label_Cv_3"_s)->parentWidget()->size(), QSize(369, 314));
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // A whole test taken with the keyboard alone: every key goes to the widget that has the focus,
 // as it would for a learner without a mouse. Tab and Shift+Tab move between controls, arrow keys
 // and type-ahead choose list items, Space and Enter press the focused button.
@@ -50,7 +52,7 @@ class TestKeyboardOnly : public QObject
     }
     QString currentText(int list) const
     {
-        const auto *widget = child<QListWidget>(u"Slowo_%1"_qs.arg(list));
+        const auto *widget = child<QListWidget>(u"Slowo_%1"_s.arg(list));
         return widget->currentItem() ? widget->currentItem()->text() : QString();
     }
     // Home, then Down until the item with this text is current.
@@ -75,57 +77,57 @@ private Q_SLOTS:
     void wholeTestByKeyboard()
     {
         const Content &content = builtInContent();
-        QCOMPARE(focusedName(), u"Slowo_0"_qs); // the left list has the focus first
+        QCOMPARE(focusedName(), u"Slowo_0"_s); // the left list has the focus first
 
         // 22 pairs: expressions by type-ahead, meanings by arrow keys; pairs 2 and 3 crossed.
         for (int k = 1; k <= 22; ++k) {
             const int meaning = k == 2 ? 3 : k == 3 ? 2 : k;
-            tabTo(u"Slowo_0"_qs);
+            tabTo(u"Slowo_0"_s);
             typeAhead(content.expressions.at(k - 1));
             QCOMPARE(currentText(0), content.expressions.at(k - 1));
-            tabTo(u"Slowo_1"_qs);
+            tabTo(u"Slowo_1"_s);
             arrowTo(content.meanings.at(meaning - 1));
-            tabTo(u"Uprawl_0"_qs);
+            tabTo(u"Uprawl_0"_s);
             key(k % 2 ? Qt::Key_Space : Qt::Key_Return);
-            QCOMPARE(child<QListWidget>(u"Slowo_2"_qs)->count(), k);
+            QCOMPARE(child<QListWidget>(u"Slowo_2"_s)->count(), k);
         }
-        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Остават: 5"_qs);
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Остават: 5"_s);
 
         // Take the last pair back: Shift+Tab into the entered pairs, End, then "Върни".
-        tabTo(u"Slowo_2"_qs, true);
+        tabTo(u"Slowo_2"_s, true);
         key(Qt::Key_End);
-        tabTo(u"Uprawl_1"_qs);
+        tabTo(u"Uprawl_1"_s);
         key(Qt::Key_Space);
-        QCOMPARE(child<QListWidget>(u"Slowo_2"_qs)->count(), 21);
-        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Остават: 6"_qs);
+        QCOMPARE(child<QListWidget>(u"Slowo_2"_s)->count(), 21);
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Остават: 6"_s);
 
         // The next press enables "Оцени" (21 ≥ 3 × 6); Tab reaches it only once it is enabled.
-        tabTo(u"Uprawl_0"_qs, true);
-        QVERIFY(child<QListWidget>(u"Slowo_0"_qs)->selectedItems().isEmpty());
+        tabTo(u"Uprawl_0"_s, true);
+        QVERIFY(child<QListWidget>(u"Slowo_0"_s)->selectedItems().isEmpty());
         key(Qt::Key_Space); // no expression selected: enters nothing
-        QCOMPARE(child<QListWidget>(u"Slowo_2"_qs)->count(), 21);
-        tabTo(u"Uprawl_2"_qs);
+        QCOMPARE(child<QListWidget>(u"Slowo_2"_s)->count(), 21);
+        tabTo(u"Uprawl_2"_s);
         key(Qt::Key_Return);
-        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Верни: 70%"_qs); // 19 of 27
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Верни: 70%"_s); // 19 of 27
 
         // Review: arrow keys move through the entered pairs and the verdict follows.
-        auto *verdict = child<QLineEdit>(u"Prowerka_1"_qs);
+        auto *verdict = child<QLineEdit>(u"Prowerka_1"_s);
         QVERIFY(verdict->isVisible());
-        tabTo(u"Slowo_2"_qs, true);
+        tabTo(u"Slowo_2"_s, true);
         key(Qt::Key_Home);
-        QCOMPARE(verdict->text(), u"ДА"_qs);
+        QCOMPARE(verdict->text(), u"ДА"_s);
         key(Qt::Key_Down);
-        QCOMPARE(verdict->text(), u"НЕ"_qs);
+        QCOMPARE(verdict->text(), u"НЕ"_s);
         QCOMPARE(currentText(2), content.expressions.at(1) + u' ' + content.meanings.at(2));
 
         // "Обясни" by keyboard explains the selected pair.
-        tabTo(u"Uprawl_3"_qs);
+        tabTo(u"Uprawl_3"_s);
         key(Qt::Key_Space);
-        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText().contains(content.expressions.at(1)));
+        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText().contains(content.expressions.at(1)));
 
         // The verdict square and the output box take the focus too, so a screen reader can read them.
-        tabTo(u"Prowerka_1"_qs, true);
-        tabTo(u"Prowerka_0"_qs);
+        tabTo(u"Prowerka_1"_s, true);
+        tabTo(u"Prowerka_0"_s);
     }
 
     // Alt opens the menu bar; the arrow keys and Enter choose "Color".

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // What a blind learner hears: the quiz program runs on a private desktop (Xvfb, a session bus,
 // the accessibility bus) with Orca listening, speech and braille off. Real keys go to the real
 // window (xdotool), and every step checks the lines Orca would have spoken.
@@ -104,35 +106,35 @@ private Q_SLOTS:
     {
         for (const char *tool : {"Xvfb", "dbus-daemon", "orca", "xdotool"}) {
             QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
-                     qPrintable(u"%1 is missing: scripts/setup-debian.sh installs it"_qs.arg(QLatin1String(tool))));
+                     qPrintable(u"%1 is missing: scripts/setup-debian.sh installs it"_s.arg(QLatin1String(tool))));
         }
         // Orca refuses to run beside another Orca of the same user, e.g. a developer's own.
-        if (run({u"pgrep"_qs, u"-u"_qs, QString::number(getuid()), u"-x"_qs, u"orca"_qs}))
+        if (run({u"pgrep"_s, u"-u"_s, QString::number(getuid()), u"-x"_s, u"orca"_s}))
             QSKIP("Orca is already running for this user");
         QVERIFY(m_dir.isValid());
         for (const char *sub : {"xdg", "home", "prefs"})
             QVERIFY(QDir(m_dir.path()).mkdir(QString::fromLatin1(sub)));
-        QFile::setPermissions(m_dir.filePath(u"xdg"_qs), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        m_env.insert(u"XDG_RUNTIME_DIR"_qs, m_dir.filePath(u"xdg"_qs));
-        m_env.insert(u"HOME"_qs, m_dir.filePath(u"home"_qs));
-        m_env.insert(u"XDG_CONFIG_HOME"_qs, m_dir.filePath(u"home"_qs));
-        m_env.insert(u"GSETTINGS_BACKEND"_qs, u"memory"_qs);
-        m_env.insert(u"LC_ALL"_qs, u"C.UTF-8"_qs);
-        m_env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
-        m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_qs, u"1"_qs);
+        QFile::setPermissions(m_dir.filePath(u"xdg"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        m_env.insert(u"XDG_RUNTIME_DIR"_s, m_dir.filePath(u"xdg"_s));
+        m_env.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
+        m_env.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"home"_s));
+        m_env.insert(u"GSETTINGS_BACKEND"_s, u"memory"_s);
+        m_env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+        m_env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        m_env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_s, u"1"_s);
         // Under AddressSanitizer: xkbcommon-x11 (the real display's keymap) hands strndup a
         // counted name without a closing NUL, which strict string checks take for an overflow.
-        if (m_env.contains(u"ASAN_OPTIONS"_qs))
-            m_env.insert(u"ASAN_OPTIONS"_qs, m_env.value(u"ASAN_OPTIONS"_qs) + u":strict_string_checks=0"_qs);
+        if (m_env.contains(u"ASAN_OPTIONS"_s))
+            m_env.insert(u"ASAN_OPTIONS"_s, m_env.value(u"ASAN_OPTIONS"_s) + u":strict_string_checks=0"_s);
 
-        m_xvfb = start(u"Xvfb"_qs, {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"1280x1024x24"_qs, u"-nolisten"_qs, u"tcp"_qs});
+        m_xvfb = start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s, u"-nolisten"_s, u"tcp"_s});
         const QString display = firstLine(*m_xvfb);
         QVERIFY2(!display.isEmpty(), "Xvfb did not start");
-        m_env.insert(u"DISPLAY"_qs, u':' + display);
-        m_bus = start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--nopidfile"_qs, u"--print-address=1"_qs});
+        m_env.insert(u"DISPLAY"_s, u':' + display);
+        m_bus = start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--nopidfile"_s, u"--print-address=1"_s});
         const QString bus = firstLine(*m_bus);
         QVERIFY2(!bus.isEmpty(), "dbus-daemon did not start");
-        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, bus);
+        m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus);
 
         m_pty = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         QVERIFY(m_pty >= 0 && grantpt(m_pty) == 0 && unlockpt(m_pty) == 0);
@@ -146,23 +148,23 @@ private Q_SLOTS:
         connect(notifier, &QSocketNotifier::activated, this, &TestScreenReader::readLog);
 
         // The accessibility bus starts on the program's or Orca's first request for it.
-        m_orca = start(u"orca"_qs, {u"-u"_qs, m_dir.filePath(u"prefs"_qs), u"-d"_qs, u"speech"_qs, u"-d"_qs, u"braille"_qs,
-                                    u"-d"_qs, u"main-window"_qs, u"-d"_qs, u"splash-window"_qs, u"--debug-file"_qs, slave});
+        m_orca = start(u"orca"_s, {u"-u"_s, m_dir.filePath(u"prefs"_s), u"-d"_s, u"speech"_s, u"-d"_s, u"braille"_s,
+                                    u"-d"_s, u"main-window"_s, u"-d"_s, u"splash-window"_s, u"--debug-file"_s, slave});
         QVERIFY(QTest::qWaitFor([this] { return m_log.contains("ORCA: Starting ATSPI registry")
                                                 || m_orca->state() == QProcess::NotRunning; }, 30000));
         QVERIFY2(m_orca->state() == QProcess::Running,
-                 qPrintable(u"Orca did not start (another Orca of this user running?): "_qs
+                 qPrintable(u"Orca did not start (another Orca of this user running?): "_s
                             + QString::fromLocal8Bit(m_orca->readAll())));
 
         m_program = start(QStringLiteral(ZORT_PROGRAM), {});
         QString window;
         QVERIFY2(QTest::qWaitFor([&] {
-            run({u"xdotool"_qs, u"search"_qs, u"--onlyvisible"_qs, u"--pid"_qs, QString::number(m_program->processId())}, &window);
+            run({u"xdotool"_s, u"search"_s, u"--onlyvisible"_s, u"--pid"_s, QString::number(m_program->processId())}, &window);
             return !window.isEmpty() || m_program->state() == QProcess::NotRunning;
         }, 30000) && !window.isEmpty(), m_program->readAllStandardError().right(4000).constData());
         m_stepStart = m_log.size();
         // No window manager: the learner's first click gives the window the keyboard focus.
-        QVERIFY(run({u"xdotool"_qs, u"windowfocus"_qs, u"--sync"_qs, window.section(u'\n', 0, 0)}));
+        QVERIFY(run({u"xdotool"_s, u"windowfocus"_s, u"--sync"_s, window.section(u'\n', 0, 0)}));
     }
 
     void cleanupTestCase()
@@ -178,7 +180,7 @@ private Q_SLOTS:
         if (m_pty >= 0)
             ::close(m_pty);
         // What Orca did, for a failure's reader.
-        QFile log(u"tst_screen_reader-orca.log"_qs);
+        QFile log(u"tst_screen_reader-orca.log"_s);
         if (log.open(QIODevice::WriteOnly))
             log.write(m_log);
         if (m_ptySlave >= 0)
@@ -191,52 +193,52 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("heard");    // texts spoken, in this order
         QTest::addColumn<QStringList>("notHeard"); // texts that must not be spoken
 
-        const QStringList otherLists{u"Латински изрази"_qs, u"Значения"_qs, u"List with"_qs};
-        const QString toLeftList = u"key --delay 40 shift+Tab shift+Tab shift+Tab"_qs;
-        QTest::newRow("start-up") << QString() << QStringList{u"Латински изрази"_qs, u"List with 27 items"_qs} << QStringList();
-        QTest::newRow("Down to an expression") << u"key Down"_qs << QStringList{u"de iure"_qs} << QStringList();
-        QTest::newRow("Home to the first expression") << u"key Home"_qs << QStringList{u"currente calamo"_qs} << QStringList();
-        QTest::newRow("Down to a meaning") << u"key --delay 40 Tab Down"_qs
-                                           << QStringList{u"Значения"_qs, u"вината е моя"_qs} << QStringList();
-        QTest::newRow("to Избрах") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
-        QTest::newRow("Избрах") << u"key space"_qs << QStringList{u"notification Остават: 26"_qs} << otherLists;
-        QTest::newRow("Home after an entry") << toLeftList + u" Home"_qs
-                                             << QStringList{u"Латински изрази"_qs, u"de iure"_qs} << QStringList();
-        QTest::newRow("End after an entry") << u"key --delay 40 Tab End"_qs
-                                            << QStringList{u"Значения"_qs, u"чрез мъка към сполука"_qs} << QStringList();
-        QTest::newRow("to Избрах again") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
-        QTest::newRow("Избрах again") << u"key space"_qs << QStringList{u"notification Остават: 25"_qs} << otherLists;
-        QTest::newRow("to the entered pairs") << u"key shift+Tab"_qs << QStringList{u"Въведени двойки"_qs} << QStringList();
-        QTest::newRow("End selects the last pair") << u"key End"_qs << QStringList{u"de iure чрез мъка към сполука"_qs}
+        const QStringList otherLists{u"Латински изрази"_s, u"Значения"_s, u"List with"_s};
+        const QString toLeftList = u"key --delay 40 shift+Tab shift+Tab shift+Tab"_s;
+        QTest::newRow("start-up") << QString() << QStringList{u"Латински изрази"_s, u"List with 27 items"_s} << QStringList();
+        QTest::newRow("Down to an expression") << u"key Down"_s << QStringList{u"de iure"_s} << QStringList();
+        QTest::newRow("Home to the first expression") << u"key Home"_s << QStringList{u"currente calamo"_s} << QStringList();
+        QTest::newRow("Down to a meaning") << u"key --delay 40 Tab Down"_s
+                                           << QStringList{u"Значения"_s, u"вината е моя"_s} << QStringList();
+        QTest::newRow("to Избрах") << u"key --delay 40 Tab Tab"_s << QStringList{u"Избрах push button"_s} << QStringList();
+        QTest::newRow("Избрах") << u"key space"_s << QStringList{u"notification Остават: 26"_s} << otherLists;
+        QTest::newRow("Home after an entry") << toLeftList + u" Home"_s
+                                             << QStringList{u"Латински изрази"_s, u"de iure"_s} << QStringList();
+        QTest::newRow("End after an entry") << u"key --delay 40 Tab End"_s
+                                            << QStringList{u"Значения"_s, u"чрез мъка към сполука"_s} << QStringList();
+        QTest::newRow("to Избрах again") << u"key --delay 40 Tab Tab"_s << QStringList{u"Избрах push button"_s} << QStringList();
+        QTest::newRow("Избрах again") << u"key space"_s << QStringList{u"notification Остават: 25"_s} << otherLists;
+        QTest::newRow("to the entered pairs") << u"key shift+Tab"_s << QStringList{u"Въведени двойки"_s} << QStringList();
+        QTest::newRow("End selects the last pair") << u"key End"_s << QStringList{u"de iure чрез мъка към сполука"_s}
                                                    << QStringList();
-        QTest::newRow("Върни") << u"key --delay 40 Tab Tab space"_qs << QStringList{u"Върни push button"_qs, u"notification Остават: 26"_qs}
+        QTest::newRow("Върни") << u"key --delay 40 Tab Tab space"_s << QStringList{u"Върни push button"_s, u"notification Остават: 26"_s}
                                << otherLists;
-        QTest::newRow("back to Избрах") << u"key shift+Tab"_qs << QStringList{u"Избрах push button"_qs} << QStringList();
+        QTest::newRow("back to Избрах") << u"key shift+Tab"_s << QStringList{u"Избрах push button"_s} << QStringList();
         // 21 more pairs enable "Оцени". Every key chooses an item in a list an entry left without
         // a selection, or nothing would be entered.
-        const QStringList choose{u"Down"_qs, u"Up"_qs, u"Home"_qs, u"End"_qs, u"space"_qs};
+        const QStringList choose{u"Down"_s, u"Up"_s, u"Home"_s, u"End"_s, u"space"_s};
         for (int pair = 2; pair <= 22; ++pair) {
             const QString key = choose.at(pair % choose.size());
-            QTest::addRow("pair %d", pair) << u"%1 %2 Tab %2 Tab Tab"_qs.arg(toLeftList, key)
-                                           << QStringList{u"Избрах push button"_qs} << QStringList();
-            QTest::addRow("pair %d entered", pair) << u"key space"_qs << QStringList{u"notification Остават: %1"_qs.arg(27 - pair)}
+            QTest::addRow("pair %d", pair) << u"%1 %2 Tab %2 Tab Tab"_s.arg(toLeftList, key)
+                                           << QStringList{u"Избрах push button"_s} << QStringList();
+            QTest::addRow("pair %d entered", pair) << u"key space"_s << QStringList{u"notification Остават: %1"_s.arg(27 - pair)}
                                                    << otherLists;
         }
-        QTest::newRow("Оцени") << u"key --delay 40 Tab Tab space"_qs
-                               << QStringList{u"Оцени push button"_qs, u"notification Верни: 0%. currente calamo вината е моя. НЕ"_qs} << otherLists;
-        QTest::newRow("the pairs with their verdicts") << u"key --delay 40 shift+Tab Down"_qs
-                                                       << QStringList{u"Въведени двойки"_qs, u"de iure в границите"_qs, u"НЕ"_qs} << QStringList();
-        QTest::newRow("Обясни") << u"key --delay 40 Tab Tab Tab space"_qs
-                                << QStringList{u"Обясни push button"_qs, u"notification \"de iure\" е във връзка с \"съгласно правото\""_qs} << QStringList();
-        QTest::newRow("settings window") << u"keydown alt sleep 0.3 keyup alt key --delay 40 Right Return"_qs
-                                         << QStringList{u"Формиране на цвят/избор на шрифт"_qs, u"Червено slider 128"_qs}
+        QTest::newRow("Оцени") << u"key --delay 40 Tab Tab space"_s
+                               << QStringList{u"Оцени push button"_s, u"notification Верни: 0%. currente calamo вината е моя. НЕ"_s} << otherLists;
+        QTest::newRow("the pairs with their verdicts") << u"key --delay 40 shift+Tab Down"_s
+                                                       << QStringList{u"Въведени двойки"_s, u"de iure в границите"_s, u"НЕ"_s} << QStringList();
+        QTest::newRow("Обясни") << u"key --delay 40 Tab Tab Tab space"_s
+                                << QStringList{u"Обясни push button"_s, u"notification \"de iure\" е във връзка с \"съгласно правото\""_s} << QStringList();
+        QTest::newRow("settings window") << u"keydown alt sleep 0.3 keyup alt key --delay 40 Right Return"_s
+                                         << QStringList{u"Формиране на цвят/избор на шрифт"_s, u"Червено slider 128"_s}
                                          << QStringList();
-        QTest::newRow("a slider moves") << u"key Right"_qs << QStringList{u"notification Червено 129. Цвят в 10/16-тичен код = 129 /H81"_qs} << QStringList();
-        QTest::newRow("the next slider") << u"key Tab"_qs << QStringList{u"Зелено slider"_qs} << QStringList();
-        QTest::newRow("to the elements") << u"key --delay 40 Tab Tab"_qs << QStringList{u"Цвят форма"_qs} << QStringList();
-        QTest::newRow("another element") << u"key Down"_qs << QStringList{u"Фон текст"_qs, u"Цвят в 10/16-тичен код"_qs} << QStringList();
-        QTest::newRow("to the sizes") << u"key Tab"_qs << QStringList{u"Размер  шрифт"_qs} << QStringList();
-        QTest::newRow("another size") << u"key Down"_qs << QStringList{u"13"_qs} << QStringList();
+        QTest::newRow("a slider moves") << u"key Right"_s << QStringList{u"notification Червено 129. Цвят в 10/16-тичен код = 129 /H81"_s} << QStringList();
+        QTest::newRow("the next slider") << u"key Tab"_s << QStringList{u"Зелено slider"_s} << QStringList();
+        QTest::newRow("to the elements") << u"key --delay 40 Tab Tab"_s << QStringList{u"Цвят форма"_s} << QStringList();
+        QTest::newRow("another element") << u"key Down"_s << QStringList{u"Фон текст"_s, u"Цвят в 10/16-тичен код"_s} << QStringList();
+        QTest::newRow("to the sizes") << u"key Tab"_s << QStringList{u"Размер  шрифт"_s} << QStringList();
+        QTest::newRow("another size") << u"key Down"_s << QStringList{u"13"_s} << QStringList();
     }
     void quizByKeyboard()
     {
@@ -245,14 +247,14 @@ private Q_SLOTS:
         QFETCH(QStringList, notHeard);
         if (!keys.isEmpty()) {
             m_stepStart = m_log.size();
-            QVERIFY(run(QStringList{u"xdotool"_qs} + keys.split(u' ')));
+            QVERIFY(run(QStringList{u"xdotool"_s} + keys.split(u' ')));
         }
         settle(heard);
         const QStringList lines = spoken();
-        const QString said = lines.join(u" | "_qs);
-        QVERIFY2(heardInOrder(lines, heard) == heard.size(), qPrintable(u"heard: "_qs + said));
+        const QString said = lines.join(u" | "_s);
+        QVERIFY2(heardInOrder(lines, heard) == heard.size(), qPrintable(u"heard: "_s + said));
         for (const QString &text : notHeard)
-            QVERIFY2(!said.contains(text), qPrintable(u"heard: "_qs + said));
+            QVERIFY2(!said.contains(text), qPrintable(u"heard: "_s + said));
     }
 };
 

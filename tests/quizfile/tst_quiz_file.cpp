@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray image(int width, int height, const char *format)
@@ -59,9 +61,9 @@ private:
     }
     QuizFile::Result checkFiles(const QByteArray &quiz, const QByteArray &table, const QByteArray &picture)
     {
-        write(u"table.csv"_qs, table);
-        write(u"pic.png"_qs, picture);
-        return QuizFile::check(write(u"quiz.toml"_qs, quiz));
+        write(u"table.csv"_s, table);
+        write(u"pic.png"_s, picture);
+        return QuizFile::check(write(u"quiz.toml"_s, quiz));
     }
 
 private Q_SLOTS:
@@ -128,7 +130,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const QuizFile::Result result = checkFiles(quiz, table, picture);
         QVERIFY(!result.ok());
-        const QString expected = m_dir.filePath(file) + u':' + QString::number(line) + u": "_qs;
+        const QString expected = m_dir.filePath(file) + u':' + QString::number(line) + u": "_s;
         QStringList all;
         for (const QuizFile::Problem &problem : result.problems)
             all << problem.text();
@@ -157,9 +159,9 @@ private Q_SLOTS:
         const QuizFile::Result result = checkFiles(quiz, table, QByteArray());
         QVERIFY2(result.ok(), qPrintable(result.problems.value(0).text()));
         QCOMPARE(result.quiz.pairs.size(), 3);
-        QCOMPARE(result.quiz.pairs[1].expression, u"c"_qs);
-        QCOMPARE(result.quiz.pairs[1].meaning, u"в, г"_qs);
-        QCOMPARE(result.quiz.extraMeanings, QStringList{u"д"_qs});
+        QCOMPARE(result.quiz.pairs[1].expression, u"c"_s);
+        QCOMPARE(result.quiz.pairs[1].meaning, u"в, г"_s);
+        QCOMPARE(result.quiz.extraMeanings, QStringList{u"д"_s});
     }
 
     void phonePhotoIsScaledDown()
@@ -170,16 +172,16 @@ private Q_SLOTS:
         QCOMPARE(result.quiz.pictures.first().size, QSize(853, 640));
         QCOMPARE(result.quiz.pictures.first().format, QByteArray("jpeg"));
         QVERIFY(QImage::fromData(result.quiz.pictures.first().data).size() == QSize(853, 640));
-        QVERIFY(result.notes.first().message.contains(u"4000 × 3000 pixels; it is scaled down to 853 × 640"_qs));
+        QVERIFY(result.notes.first().message.contains(u"4000 × 3000 pixels; it is scaled down to 853 × 640"_s));
     }
 
     // The check command and the build run the same tool and print the same messages.
     void checkAndBuildSayTheSame()
     {
-        const QString quiz = write(u"same.toml"_qs, kHead + "[[pair]]\nexpression = \"a\"\nmeaning = \"\"\nmeanning = 1\n");
+        const QString quiz = write(u"same.toml"_s, kHead + "[[pair]]\nexpression = \"a\"\nmeaning = \"\"\nmeanning = 1\n");
         QStringList outputs;
-        for (const QStringList &args : {QStringList{u"check"_qs, quiz},
-                                        QStringList{u"generate"_qs, quiz, m_dir.filePath(u"out"_qs), u"f"_qs}}) {
+        for (const QStringList &args : {QStringList{u"check"_s, quiz},
+                                        QStringList{u"generate"_s, quiz, m_dir.filePath(u"out"_s), u"f"_s}}) {
             QProcess tool;
             tool.start(QStringLiteral(ZORT_QUIZ_TOOL_BIN), args);
             QVERIFY(tool.waitForFinished());
@@ -188,7 +190,7 @@ private Q_SLOTS:
         }
         QCOMPARE(outputs[0], outputs[1]);
         QCOMPARE(outputs[0].count(quiz + u':'), 3);
-        QVERIFY(!QFile::exists(m_dir.filePath(u"out/f.cpp"_qs)));
+        QVERIFY(!QFile::exists(m_dir.filePath(u"out/f.cpp"_s)));
     }
 };
 

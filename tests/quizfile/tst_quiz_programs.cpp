@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Saves a picture of a window when ZORT_SCREENSHOT_DIR names a folder (the README's screenshots).
@@ -14,7 +16,7 @@ void saveShot(QWidget *window, const QString &name)
 {
     const QString dir = qEnvironmentVariable("ZORT_SCREENSHOT_DIR");
     if (!dir.isEmpty() && QTest::currentDataTag() == QByteArrayView("capitals"))
-        window->grab().save(dir + u"/capitals-"_qs + name + u".png"_qs);
+        window->grab().save(dir + u"/capitals-"_s + name + u".png"_s);
 }
 
 } // namespace
@@ -29,8 +31,8 @@ private:
     ZortWindow *m_window = nullptr;
     template <typename T = QWidget>
     T *child(const QString &name) const { return m_window->findChild<T *>(name); }
-    QAbstractItemView *list(int i) const { return child<QAbstractItemView>(u"Slowo_%1"_qs.arg(i)); }
-    void press(int i) { QTest::mouseClick(child<QAbstractButton>(u"Uprawl_%1"_qs.arg(i)), Qt::LeftButton); }
+    QAbstractItemView *list(int i) const { return child<QAbstractItemView>(u"Slowo_%1"_s.arg(i)); }
+    void press(int i) { QTest::mouseClick(child<QAbstractButton>(u"Uprawl_%1"_s.arg(i)), Qt::LeftButton); }
     void clickText(int i, const QString &text)
     {
         const QModelIndexList found = list(i)->model()->match(list(i)->model()->index(0, 0), Qt::DisplayRole, text, 1,
@@ -49,9 +51,9 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("pictureSize");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("capitals") << &capitalsContent() << 12 << 3 << QSize(240, 160)
-                                  << QStringList{u"Държави"_qs, u"Столици"_qs};
+                                  << QStringList{u"Държави"_s, u"Столици"_s};
         QTest::newRow("forty, from a table") << &fortyContent() << 40 << 5 << QSize(240, 160)
-                                             << QStringList{u"Изрази"_qs, u"Значения"_qs};
+                                             << QStringList{u"Изрази"_s, u"Значения"_s};
     }
     void wholeQuiz()
     {
@@ -69,7 +71,7 @@ private Q_SLOTS:
         m_window = &window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        saveShot(&window, u"start"_qs);
+        saveShot(&window, u"start"_s);
         QCOMPARE(list(0)->accessibleName(), names.first());
         for (int k = 0; k < pairs; ++k) {
             clickText(0, content->expressions.at(k));
@@ -79,9 +81,9 @@ private Q_SLOTS:
         QCOMPARE(list(1)->model()->rowCount(), extra);
         press(Zort::Wyrni); // nothing selected to take back: only applies the rule for "Оцени"
         press(Zort::Oceni);
-        QCOMPARE(window.zort().counter(), u"Верни: 100%"_qs);
+        QCOMPARE(window.zort().counter(), u"Верни: 100%"_s);
 
-        auto *output = child<QPlainTextEdit>(u"Prowerka_0"_qs);
+        auto *output = child<QPlainTextEdit>(u"Prowerka_0"_s);
         for (int row = 0; row < pairs; ++row) {
             QTest::mouseClick(list(2)->viewport(), Qt::LeftButton, {},
                               list(2)->visualRect(list(2)->model()->index(row, 0)).center());
@@ -89,12 +91,12 @@ private Q_SLOTS:
             const QStringList lines = content->linesOf(row + 1);
             QVERIFY(!lines.isEmpty());
             QVERIFY2(output->toPlainText().endsWith(lines.join(u'\n')), qPrintable(output->toPlainText()));
-            QTest::mouseClick(child(u"Grafika_0"_qs), Qt::LeftButton);
+            QTest::mouseClick(child(u"Grafika_0"_s), Qt::LeftButton);
             QVERIFY(window.pictureWindow() && window.pictureWindow()->isVisible());
             QCOMPARE(window.pictureWindow()->picture().size(), pictureSize);
             if (row == 2) {
-                saveShot(&window, u"explanation"_qs);
-                saveShot(window.pictureWindow(), u"picture"_qs);
+                saveShot(&window, u"explanation"_s);
+                saveShot(window.pictureWindow(), u"picture"_s);
             }
         }
         m_window = nullptr;

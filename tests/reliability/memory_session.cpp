@@ -19,6 +19,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int failures = 0;
@@ -51,37 +53,37 @@ void clickRow(QListWidget *list, int row)
 void takeWholeTest(ZortWindow &window)
 {
     const Content &content = window.zort().content();
-    auto *left = child<QListWidget>(&window, u"Slowo_0"_qs);
-    auto *right = child<QListWidget>(&window, u"Slowo_1"_qs);
+    auto *left = child<QListWidget>(&window, u"Slowo_0"_s);
+    auto *right = child<QListWidget>(&window, u"Slowo_1"_s);
     for (qsizetype k = 0; k < content.expressions.size(); ++k) {
         clickRow(left, left->row(left->findItems(content.expressions.at(k), Qt::MatchExactly).first()));
         clickRow(right, right->row(right->findItems(content.meanings.at(k), Qt::MatchExactly).first()));
-        QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_0"_qs), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_0"_s), Qt::LeftButton);
     }
-    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_qs), Qt::LeftButton); // enables "Оцени"
-    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_2"_qs), Qt::LeftButton);
-    expect(window.zort().counter() == u"Верни: 100%"_qs, "a whole test scores 100%");
-    clickRow(child<QListWidget>(&window, u"Slowo_2"_qs), 1);
-    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_qs), Qt::LeftButton);
+    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton); // enables "Оцени"
+    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_2"_s), Qt::LeftButton);
+    expect(window.zort().counter() == u"Верни: 100%"_s, "a whole test scores 100%");
+    clickRow(child<QListWidget>(&window, u"Slowo_2"_s), 1);
+    QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton);
     expect(!window.zort().output().isEmpty(), "an explanation after the evaluation");
-    clickRow(child<QListWidget>(&window, u"Slowo_2"_qs), 0);
-    QTest::mouseClick(child<QWidget>(&window, u"Grafika_0"_qs), Qt::LeftButton);
+    clickRow(child<QListWidget>(&window, u"Slowo_2"_s), 0);
+    QTest::mouseClick(child<QWidget>(&window, u"Grafika_0"_s), Qt::LeftButton);
     expect(window.pictureWindow() && window.pictureWindow()->isVisible(), "the picture window shows");
 }
 
 void useSettings(ZortWindow &window)
 {
-    QAction *colour = child<QAction>(&window, u"Cwqt"_qs);
+    QAction *colour = child<QAction>(&window, u"Cwqt"_s);
     colour->trigger();
     CwiatWindow *settings = window.settingsWindow();
     expect(settings && settings->isVisible(), "the settings window opens");
-    child<QSlider>(settings, u"Slider1_0"_qs)->setValue(200);
-    auto *sizes = child<QListWidget>(settings, u"List_font_1"_qs);
+    child<QSlider>(settings, u"Slider1_0"_s)->setValue(200);
+    auto *sizes = child<QListWidget>(settings, u"List_font_1"_s);
     QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {}, sizes->visualItemRect(sizes->item(0)).center());
-    child<QAction>(settings, u"mnu_zapis"_qs)->trigger();
+    child<QAction>(settings, u"mnu_zapis"_s)->trigger();
     expect(!settings->isVisible(), "\"Запис\" closes the settings window");
     colour->trigger();
-    child<QAction>(settings, u"mnu_Otkaz"_qs)->trigger();
+    child<QAction>(settings, u"mnu_Otkaz"_s)->trigger();
     expect(!settings->isVisible(), "\"Отказ\" closes the settings window");
     colour->trigger(); // left open for "Exit"
 }
@@ -94,12 +96,12 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     QImage image(30, 20, QImage::Format_RGB32);
     image.fill(Qt::red);
-    const QString picture = dir.filePath(u"picture.png"_qs);
+    const QString picture = dir.filePath(u"picture.png"_s);
     image.save(picture);
 
     Content content = builtInContent();
     for (int k = 1; k < content.pictureFlags.size(); ++k)
-        content.pictureFlags[k] = u"1"_qs;
+        content.pictureFlags[k] = u"1"_s;
     for (QString &path : content.pictures)
         path = picture;
 
@@ -108,7 +110,7 @@ int main(int argc, char **argv)
     QTimer::singleShot(0, &window, [&window] {
         takeWholeTest(window);
         useSettings(window);
-        child<QAction>(&window, u"Izhod"_qs)->trigger(); // "Exit" ends the run
+        child<QAction>(&window, u"Izhod"_s)->trigger(); // "Exit" ends the run
     });
     const int status = app.exec();
     expect(status == 0, "the event loop ends with status 0");

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace Reliability {
 
 // --- Choosers ------------------------------------------------------------------------------------
@@ -45,14 +47,14 @@ const QStringList &wordPool()
 {
     static const QStringList words{
         // Latin, with letters whose case folding is unusual
-        u"habeas"_qs, u"corpus"_qs, u"Lege"_qs, u"artis"_qs, u"EX"_qs, u"nihilo"_qs, u"mea"_qs,
-        u"culpa"_qs, u"ita"_qs, u"est"_qs, u"straße"_qs, u"STRASSE"_qs, u"İsta"_qs, u"ǅemal"_qs,
-        u"Ωmega"_qs, u"lapsus"_qs,
+        u"habeas"_s, u"corpus"_s, u"Lege"_s, u"artis"_s, u"EX"_s, u"nihilo"_s, u"mea"_s,
+        u"culpa"_s, u"ita"_s, u"est"_s, u"straße"_s, u"STRASSE"_s, u"İsta"_s, u"ǅemal"_s,
+        u"Ωmega"_s, u"lapsus"_s,
         // Cyrillic, Bulgarian alphabet corners included
-        u"вината"_qs, u"е"_qs, u"моя"_qs, u"Грешка"_qs, u"на"_qs, u"паметта"_qs, u"ЯБЪЛКА"_qs,
-        u"ябълка"_qs, u"ъгъл"_qs, u"ЬО"_qs, u"мемориае"_qs, u"ёж"_qs, u"щит"_qs,
+        u"вината"_s, u"е"_s, u"моя"_s, u"Грешка"_s, u"на"_s, u"паметта"_s, u"ЯБЪЛКА"_s,
+        u"ябълка"_s, u"ъгъл"_s, u"ЬО"_s, u"мемориае"_s, u"ёж"_s, u"щит"_s,
         // leading digits and odd characters
-        u"3"_qs, u"10"_qs, u"007"_qs, u"1st"_qs, u"-2"_qs, u"٣"_qs, u"😀"_qs, u"a\tb"_qs, u"\""_qs,
+        u"3"_s, u"10"_s, u"007"_s, u"1st"_s, u"-2"_s, u"٣"_s, u"😀"_s, u"a\tb"_s, u"\""_s,
     };
     return words;
 }
@@ -60,7 +62,7 @@ const QStringList &wordPool()
 QString randomText(Chooser &c)
 {
     if (c.chance(3))
-        return c.chance(50) ? QString() : u" "_qs;
+        return c.chance(50) ? QString() : u" "_s;
     const QStringList &words = wordPool();
     QStringList parts;
     const int n = c.between(1, 4);
@@ -68,7 +70,7 @@ QString randomText(Chooser &c)
         parts << words.at(int(c.below(quint32(words.size()))));
     QString text = parts.join(u' ');
     if (c.chance(8))
-        text.prepend(QString::number(c.below(100)) + (c.chance(50) ? u" "_qs : QString()));
+        text.prepend(QString::number(c.below(100)) + (c.chance(50) ? u" "_s : QString()));
     if (c.chance(2))
         text = text.repeated(30); // a long line
     return text;
@@ -141,7 +143,7 @@ GeneratedContent builtInGenerated()
 {
     GeneratedContent g;
     g.content = builtInContent();
-    g.kind = u"built-in"_qs;
+    g.kind = u"built-in"_s;
     g.explanationSign = QList<int>(g.content.flags.size(), 0);
     g.pictureSign = QList<int>(g.content.pictureFlags.size(), 0);
     return g;
@@ -155,7 +157,7 @@ GeneratedContent quizFileGenerated(const Content &content, const QString &kind)
     auto signs = [](const QStringList &flags) {
         QList<int> sign;
         for (const QString &flag : flags)
-            sign << (flag == u"1"_qs ? 1 : 0);
+            sign << (flag == u"1"_s ? 1 : 0);
         sign[0] = 0; // the heading
         return sign;
     };
@@ -167,7 +169,7 @@ GeneratedContent quizFileGenerated(const Content &content, const QString &kind)
 GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
 {
     GeneratedContent g;
-    g.kind = u"random"_qs;
+    g.kind = u"random"_s;
     Content &content = g.content;
     content = builtInContent(); // layout and instruction text as built in, unless changed below
     const int a = int(c.below(41));
@@ -177,8 +179,8 @@ GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
 
     if (c.chance(15)) {
         // An author's slip in the layout: missing items, words, signs, huge numbers.
-        const QStringList odd{QString(), u"abc"_qs, u"-500"_qs, u"0"_qs, u"99999999999"_qs, u"20000"_qs,
-                              u"1500"_qs, u" 3000"_qs};
+        const QStringList odd{QString(), u"abc"_s, u"-500"_s, u"0"_s, u"99999999999"_s, u"20000"_s,
+                              u"1500"_s, u" 3000"_s};
         QStringList layout{randomText(c)};
         const int items = int(c.below(7));
         for (int i = 1; i < items; ++i)
@@ -186,9 +188,9 @@ GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
         content.layout = layout;
     }
     if (c.chance(20))
-        content.instructions = randomText(c) + u"\r\n"_qs + randomText(c);
+        content.instructions = randomText(c) + u"\r\n"_s + randomText(c);
 
-    content.flags = randomFlags(c, u"Ima li obqsneniq"_qs, 45, g.explanationSign);
+    content.flags = randomFlags(c, u"Ima li obqsneniq"_s, 45, g.explanationSign);
     content.lines.clear();
     const int lists = int(c.below(ContentLimits::kExplanationLists + 1));
     for (int k = 0; k < lists; ++k) {
@@ -199,14 +201,14 @@ GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
         content.lines << lines;
     }
 
-    content.pictureFlags = randomFlags(c, u"Utochnenie dali ima grafika - 30 br"_qs, 35, g.pictureSign);
+    content.pictureFlags = randomFlags(c, u"Utochnenie dali ima grafika - 30 br"_s, 35, g.pictureSign);
     content.pictures.clear();
     const int pictures = int(c.below(ContentLimits::kPictures + 1));
     for (int k = 0; k < pictures; ++k) {
         if (!picturePaths.isEmpty() && c.chance(70))
             content.pictures << picturePaths.at(int(c.below(quint32(picturePaths.size()))));
         else
-            content.pictures << (c.chance(50) ? QString() : u"/nonexistent/picture.png"_qs);
+            content.pictures << (c.chance(50) ? QString() : u"/nonexistent/picture.png"_s);
     }
     return g;
 }
@@ -216,17 +218,17 @@ GeneratedContent generateContent(Chooser &c, const QStringList &picturePaths)
 QString Action::describe() const
 {
     switch (kind) {
-    case ActionKind::Select: return u"select list %1 row %2"_qs.arg(index).arg(value);
-    case ActionKind::Press: return u"press button %1"_qs.arg(index);
-    case ActionKind::Thumbnail: return u"click thumbnail"_qs;
-    case ActionKind::ClosePicture: return u"close picture window"_qs;
-    case ActionKind::OpenSettings: return u"menu Color"_qs;
-    case ActionKind::ChooseElement: return u"choose element %1"_qs.arg(index);
-    case ActionKind::MoveSlider: return u"move slider %1 to %2"_qs.arg(index).arg(value);
-    case ActionKind::ChooseSize: return u"choose size row %1"_qs.arg(value);
-    case ActionKind::Save: return u"Запис"_qs;
-    case ActionKind::Cancel: return u"Отказ"_qs;
-    case ActionKind::Exit: return u"Exit"_qs;
+    case ActionKind::Select: return u"select list %1 row %2"_s.arg(index).arg(value);
+    case ActionKind::Press: return u"press button %1"_s.arg(index);
+    case ActionKind::Thumbnail: return u"click thumbnail"_s;
+    case ActionKind::ClosePicture: return u"close picture window"_s;
+    case ActionKind::OpenSettings: return u"menu Color"_s;
+    case ActionKind::ChooseElement: return u"choose element %1"_s.arg(index);
+    case ActionKind::MoveSlider: return u"move slider %1 to %2"_s.arg(index).arg(value);
+    case ActionKind::ChooseSize: return u"choose size row %1"_s.arg(value);
+    case ActionKind::Save: return u"Запис"_s;
+    case ActionKind::Cancel: return u"Отказ"_s;
+    case ActionKind::Exit: return u"Exit"_s;
     }
     return QString();
 }
@@ -299,7 +301,7 @@ qint16 numberIn(const QString &text)
 
 QString remaining(qsizetype left, qsizetype right)
 {
-    return u"Остават: "_qs + QString::number(qMin(left, right));
+    return u"Остават: "_s + QString::number(qMin(left, right));
 }
 
 QStringList sortedCopy(QStringList list)
@@ -315,23 +317,23 @@ template<>
 QString differs(const char *what, const QString &expected, const QString &actual)
 {
     return expected == actual ? QString()
-                              : u"%1: expected \"%2\", got \"%3\""_qs.arg(QLatin1String(what), expected, actual);
+                              : u"%1: expected \"%2\", got \"%3\""_s.arg(QLatin1String(what), expected, actual);
 }
 
 template<>
 QString differs(const char *what, const QStringList &expected, const QStringList &actual)
 {
     return expected == actual ? QString()
-                              : u"%1: expected [%2], got [%3]"_qs.arg(QLatin1String(what),
-                                                                     expected.join(u" | "_qs),
-                                                                     actual.join(u" | "_qs));
+                              : u"%1: expected [%2], got [%3]"_s.arg(QLatin1String(what),
+                                                                     expected.join(u" | "_s),
+                                                                     actual.join(u" | "_s));
 }
 
 template<typename T>
 QString differs(const char *what, const T &expected, const T &actual)
 {
     return expected == actual ? QString()
-                              : u"%1: expected %2, got %3"_qs.arg(QLatin1String(what)).arg(expected).arg(actual);
+                              : u"%1: expected %2, got %3"_s.arg(QLatin1String(what)).arg(expected).arg(actual);
 }
 
 #define ZORT_CHECK(expr)                                                                           \
@@ -383,12 +385,12 @@ int TestOracle::score(int correct, int n)
 QString TestOracle::explanation(int p) const
 {
     const Content &c = m_gen.content;
-    const QString q = u"\""_qs;
-    QString text = u"\r\n"_qs + q + c.expressions.value(p - 1) + q + u" е във връзка с "_qs + q
+    const QString q = u"\""_s;
+    QString text = u"\r\n"_s + q + c.expressions.value(p - 1) + q + u" е във връзка с "_s + q
                    + c.meanings.value(p - 1) + q;
     if (m_gen.explanationSignOf(p) > 0 && p >= 1 && p <= c.lines.size()) {
         for (const QString &line : c.lines.at(p - 1))
-            text += u"\r\n"_qs + line;
+            text += u"\r\n"_s + line;
     }
     return text;
 }
@@ -453,7 +455,7 @@ QString TestOracle::checkStartup(const Zort &zort)
     const qsizetype b = c.meanings.size();
     ZORT_CHECK(differs("caption", c.layout.value(0), zort.caption()));
     ZORT_CHECK(differs("output at start-up", c.instructions, zort.output()));
-    ZORT_CHECK(differs("counter at start-up", u"Оставащи:"_qs, zort.counter()));
+    ZORT_CHECK(differs("counter at start-up", u"Оставащи:"_s, zort.counter()));
     ZORT_CHECK(differs("left list", sortedCopy(c.expressions), sortedCopy(zort.slowo(0).items())));
     ZORT_CHECK(differs("right list", sortedCopy(c.meanings), sortedCopy(zort.slowo(1).items())));
     ZORT_CHECK(differs("left selection", a > 0 ? qsizetype(0) : qsizetype(-1), zort.slowo(0).selected()));
@@ -487,17 +489,17 @@ QString TestOracle::checkState(const Zort &zort) const
         const QStringList &items = zort.slowo(side).items();
         for (qsizetype i = 1; i < items.size(); ++i) {
             if (QString::compare(items.at(i - 1), items.at(i), Qt::CaseInsensitive) > 0)
-                return u"choice list %1 not sorted at row %2"_qs.arg(side).arg(i);
+                return u"choice list %1 not sorted at row %2"_s.arg(side).arg(i);
         }
         const qsizetype sel = zort.slowo(side).selected();
         if (sel < -1 || sel >= zort.slowo(side).count())
-            return u"selection %1 outside list %2"_qs.arg(sel).arg(side);
+            return u"selection %1 outside list %2"_s.arg(sel).arg(side);
     }
     const qsizetype entered = zort.slowo(2).count();
     ZORT_CHECK(differs("entered and their expression numbers", entered, zort.dumN(2).count()));
     ZORT_CHECK(differs("entered and their meaning numbers", entered, zort.dumN(3).count()));
     if (zort.slowo(2).selected() < -1 || zort.slowo(2).selected() >= entered)
-        return u"entered selection outside the list"_qs;
+        return u"entered selection outside the list"_s;
 
     QStringList numbers4, numbers5;
     for (qsizetype k = 1; k <= a; ++k)
@@ -516,7 +518,7 @@ QString TestOracle::checkState(const Zort &zort) const
         const int kL = zort.dumN(2).at(r).toInt();
         const int kR = zort.dumN(3).at(r).toInt();
         if (kL < 1 || kL > a || kR < 1 || kR > b)
-            return u"entered pair %1 has numbers %2, %3"_qs.arg(r).arg(zort.dumN(2).at(r), zort.dumN(3).at(r));
+            return u"entered pair %1 has numbers %2, %3"_s.arg(r).arg(zort.dumN(2).at(r), zort.dumN(3).at(r));
         ZORT_CHECK(differs("entered text", c.expressions.at(kL - 1) + u' ' + c.meanings.at(kR - 1), zort.slowo(2).at(r)));
         left << c.expressions.at(kL - 1);
         right << c.meanings.at(kR - 1);
@@ -527,18 +529,18 @@ QString TestOracle::checkState(const Zort &zort) const
     // Counter, score and buttons by phase.
     const qsizetype nl = zort.slowo(0).count(), nr = zort.slowo(1).count();
     if (!zort.evaluated()) {
-        if (zort.counter() != u"Оставащи:"_qs)
+        if (zort.counter() != u"Оставащи:"_s)
             ZORT_CHECK(differs("counter", remaining(nl, nr), zort.counter()));
         if (!zort.isEnabled(0) || !zort.isEnabled(1))
-            return u"entry buttons disabled before the evaluation"_qs;
+            return u"entry buttons disabled before the evaluation"_s;
         ZORT_CHECK(differs("verdict visible before the evaluation", false, zort.verdictVisible()));
     } else {
         const int correct = correctByText(zort);
         ZORT_CHECK(differs("Broj_werni", correct, int(zort.brojWerni())));
         const int s = score(correct, int(n));
         if (s < 0 || s > 100)
-            return u"score %1 outside 0 to 100"_qs.arg(s);
-        ZORT_CHECK(differs("counter after the evaluation", u"Верни: %1%"_qs.arg(s), zort.counter()));
+            return u"score %1 outside 0 to 100"_s.arg(s);
+        ZORT_CHECK(differs("counter after the evaluation", u"Верни: %1%"_s.arg(s), zort.counter()));
         const std::array<bool, 4> review{false, false, false, true};
         for (int i = 0; i < Zort::kButtons; ++i)
             ZORT_CHECK(differs("button after the evaluation", review[i], zort.isEnabled(i)));
@@ -548,16 +550,16 @@ QString TestOracle::checkState(const Zort &zort) const
             const bool correctPair = c.expressions.indexOf(c.expressions.value(zort.dumN(2).at(sel).toInt() - 1))
                                      == c.meanings.indexOf(c.meanings.value(zort.dumN(3).at(sel).toInt() - 1));
             ZORT_CHECK(differs("verdict of the selected pair", correctPair, zort.verdictCorrect()));
-            ZORT_CHECK(differs("verdict text", correctPair ? u"ДА"_qs : u"НЕ"_qs, zort.verdictText()));
+            ZORT_CHECK(differs("verdict text", correctPair ? u"ДА"_s : u"НЕ"_s, zort.verdictText()));
             ZORT_CHECK(differs("verdict colour", correctPair ? 65280u : 255u, zort.verdictColour()));
         }
     }
     if (zort.tekushtNomer() < 0 || zort.tekushtNomer() > a)
-        return u"current item %1 outside the content"_qs.arg(zort.tekushtNomer());
+        return u"current item %1 outside the content"_s.arg(zort.tekushtNomer());
     if (zort.thumbnail() != 0 && m_gen.pictureSignOf(zort.thumbnail()) == 0)
-        return u"thumbnail shows item %1, which has no picture"_qs.arg(zort.thumbnail());
+        return u"thumbnail shows item %1, which has no picture"_s.arg(zort.thumbnail());
     if (zort.pictureWindowVisible() && m_gen.pictureSignOf(zort.pictureWindowItem()) <= 0)
-        return u"picture window open for item %1"_qs.arg(zort.pictureWindowItem());
+        return u"picture window open for item %1"_s.arg(zort.pictureWindowItem());
     return QString();
 }
 
@@ -632,7 +634,7 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
                 correct += e.dumN[2].at(r) == e.dumN[3].at(r) ? 1 : 0;
             e.brojWerni = qint16(correct);
             e.enabled[0] = e.enabled[1] = false;
-            e.counter = u"Верни: %1%"_qs.arg(score(correct, e.nastroiki.toInt()));
+            e.counter = u"Верни: %1%"_s.arg(score(correct, e.nastroiki.toInt()));
             e.selected[2] = 0;
             runHandler(e, 2);
             e.verdictVisible = true;
@@ -714,7 +716,7 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
 
 QString expectedColourCaption(qint32 colour)
 {
-    return u"Цвят в 10/16-тичен код = "_qs + QString::number(colour) + u" /H"_qs
+    return u"Цвят в 10/16-тичен код = "_s + QString::number(colour) + u" /H"_s
            + QString::number(colour, 16).toUpper();
 }
 
@@ -734,18 +736,18 @@ bool isPlainNumber(const QString &text, qint64 max)
 QString checkSettingsStore(const Cweta &store, bool openedOnce)
 {
     ZORT_CHECK(differs("settings store size", qsizetype(Cweta::kItems), store.items().size()));
-    ZORT_CHECK(differs("settings remark", u"всичко това е за управление на цветове"_qs, store.item(0)));
-    ZORT_CHECK(differs("font face", u"Times New Roman"_qs, store.item(Cweta::kFontFace)));
+    ZORT_CHECK(differs("settings remark", u"всичко това е за управление на цветове"_s, store.item(0)));
+    ZORT_CHECK(differs("font face", u"Times New Roman"_s, store.item(Cweta::kFontFace)));
     const int size = store.item(Cweta::kFontSize).toInt();
     if (!isPlainNumber(store.item(Cweta::kFontSize), 14) || size < 8)
-        return u"font size item \"%1\""_qs.arg(store.item(Cweta::kFontSize));
+        return u"font size item \"%1\""_s.arg(store.item(Cweta::kFontSize));
     for (int e = 0; e < Cweta::kElements; ++e) {
         const QString colour = store.item(Cweta::colourItem(e));
         if (!isPlainNumber(colour, ColourValue::kMask))
-            return u"colour of element %1 is \"%2\""_qs.arg(e).arg(colour);
+            return u"colour of element %1 is \"%2\""_s.arg(e).arg(colour);
         for (int k = 0; k < 3; ++k) {
             if (!isPlainNumber(store.item(Cweta::componentItem(e, k)), 255))
-                return u"component %1 of element %2 is \"%3\""_qs.arg(k).arg(e).arg(store.item(Cweta::componentItem(e, k)));
+                return u"component %1 of element %2 is \"%3\""_s.arg(k).arg(e).arg(store.item(Cweta::componentItem(e, k)));
         }
         if (openedOnce) {
             const qint32 value = colour.toInt();
@@ -772,7 +774,7 @@ QString SettingsSession::apply(const Action &action)
     switch (action.kind) {
     case ActionKind::OpenSettings:
         if (m_open)
-            return u"opened twice"_qs;
+            return u"opened twice"_s;
         m_cwiat.open(m_faces);
         m_open = m_openedOnce = true;
         m_refreshed = false;
@@ -787,7 +789,7 @@ QString SettingsSession::apply(const Action &action)
             ZORT_CHECK(differs("slider on opening", expected.at(Cweta::componentItem(0, k)).toInt(), w.sliderPosition(k)));
             ZORT_CHECK(differs("read-out on opening", QString(QChar(u"RGB"[k])), w.readout(k)));
         }
-        ZORT_CHECK(differs("colour caption on opening", u"Цвят"_qs, w.colourCaption()));
+        ZORT_CHECK(differs("colour caption on opening", u"Цвят"_s, w.colourCaption()));
         ZORT_CHECK(differs("window grey on opening", Cwiat::kGrey, w.windowBackground()));
         for (int e = 0; e < Cweta::kElements; ++e)
             ZORT_CHECK(differs("option colour on opening", before.at(Cweta::colourItem(e)).toInt(), w.optionColour(e)));
@@ -845,7 +847,7 @@ QString SettingsSession::apply(const Action &action)
         // Until the first element choice or slider movement the window keeps its opening look.
         for (int k = 0; k < 3; ++k)
             ZORT_CHECK(differs("read-out before any refresh", QString(QChar(u"RGB"[k])), w.readout(k)));
-        ZORT_CHECK(differs("colour caption before any refresh", u"Цвят"_qs, w.colourCaption()));
+        ZORT_CHECK(differs("colour caption before any refresh", u"Цвят"_s, w.colourCaption()));
     } else if (m_open) {
         for (int k = 0; k < 3; ++k)
             ZORT_CHECK(differs("read-out", QString::number(w.sliderPosition(k)), w.readout(k)));
@@ -864,7 +866,7 @@ QString SettingsSession::apply(const Action &action)
 QString Figures::summary() const
 {
     return u"%1 sessions, %2 actions, %3 contents, %4 pair entries, %5 take-backs, %6 explanations, "
-           "%7 evaluations, %8 settings actions, %9 invariant violations"_qs
+           "%7 evaluations, %8 settings actions, %9 invariant violations"_s
         .arg(sessions).arg(actions).arg(contents).arg(entries).arg(takeBacks).arg(explanations)
         .arg(evaluations).arg(settingsActions).arg(violations);
 }
@@ -892,9 +894,9 @@ GeneratedContent sessionContent(Chooser &chooser, const QStringList &picturePath
 }
 
 SessionLog::SessionLog(const GeneratedContent &content)
-    : m_content(u"content: %1, %2 expressions, %3 meanings, layout [%4]"_qs.arg(content.kind)
+    : m_content(u"content: %1, %2 expressions, %3 meanings, layout [%4]"_s.arg(content.kind)
                     .arg(content.content.expressions.size()).arg(content.content.meanings.size())
-                    .arg(content.content.layout.join(u" | "_qs)))
+                    .arg(content.content.layout.join(u" | "_s)))
 {
 }
 
@@ -906,7 +908,7 @@ void SessionLog::add(const QString &action)
 QString SessionLog::trail() const
 {
     return (QStringList{m_content} + m_actions.mid(qMax(qsizetype(0), m_actions.size() - kShown)))
-        .join(u"\n         "_qs);
+        .join(u"\n         "_s);
 }
 
 QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QStringList &picturePaths,
@@ -920,7 +922,7 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
     SessionLog log(content);
     auto fail = [&](const QString &problem) {
         ++figures.violations;
-        return problem + u"\n  after: "_qs + log.trail();
+        return problem + u"\n  after: "_s + log.trail();
     };
 
     const bool diligent = chooser.chance(40);
@@ -933,7 +935,7 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
 
     QStringList installed = faces;
     if (installed.isEmpty())
-        installed = QStringList{u"DejaVu Sans"_qs, u"Times New Roman"_qs, u"times new roman"_qs, u"Times New Roman"_qs};
+        installed = QStringList{u"DejaVu Sans"_s, u"Times New Roman"_s, u"times new roman"_s, u"Times New Roman"_s};
     SettingsSession settings(installed);
     problem = settings.checkStore();
     if (!problem.isEmpty())

@@ -11,6 +11,8 @@
 #include <limits>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class TestFoundFaults : public QObject
 {
     Q_OBJECT
@@ -24,8 +26,8 @@ private Q_SLOTS:
     void hugeWidthFromContent();
 
 private:
-    QListWidget *list(int i) const { return m_window->findChild<QListWidget *>(u"Slowo_%1"_qs.arg(i)); }
-    QAbstractButton *button(int i) const { return m_window->findChild<QAbstractButton *>(u"Uprawl_%1"_qs.arg(i)); }
+    QListWidget *list(int i) const { return m_window->findChild<QListWidget *>(u"Slowo_%1"_s.arg(i)); }
+    QAbstractButton *button(int i) const { return m_window->findChild<QAbstractButton *>(u"Uprawl_%1"_s.arg(i)); }
     void ctrlClickSelected(int i)
     {
         QListWidget *widget = list(i);
@@ -105,8 +107,8 @@ void TestFoundFaults::largestLengths()
 void TestFoundFaults::hugeWidthFromContent_data()
 {
     QTest::addColumn<QString>("width");
-    QTest::newRow("beyond 32 bits") << u"99999999999"_qs;
-    QTest::newRow("a million twips") << u"1000000"_qs;
+    QTest::newRow("beyond 32 bits") << u"99999999999"_s;
+    QTest::newRow("a million twips") << u"1000000"_s;
 }
 
 // A window width far beyond the screen asked the platform for a backing store of tens of

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace Reliability;
 
 Q_DECLARE_METATYPE(Reliability::GeneratedContent)
@@ -54,7 +56,7 @@ void TestRandomSessions::coreSessions()
         const int maxActions = chooser.between(10, 400);
         const QString problem = playSession(chooser, maxActions, m_figures);
         if (!problem.isEmpty())
-            QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions coreSessions"_qs.arg(seed).arg(problem)));
+            QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions coreSessions"_s.arg(seed).arg(problem)));
     }
     m_elapsedMs += timer.elapsed();
 }
@@ -63,8 +65,8 @@ void TestRandomSessions::coreSessions()
 void TestRandomSessions::quizFileSessions_data()
 {
     QTest::addColumn<GeneratedContent>("content");
-    QTest::newRow("capitals") << quizFileGenerated(capitalsContent(), u"capitals quiz file"_qs);
-    QTest::newRow("forty") << quizFileGenerated(fortyContent(), u"forty-pair quiz file"_qs);
+    QTest::newRow("capitals") << quizFileGenerated(capitalsContent(), u"capitals quiz file"_s);
+    QTest::newRow("forty") << quizFileGenerated(fortyContent(), u"forty-pair quiz file"_s);
 }
 
 void TestRandomSessions::quizFileSessions()
@@ -74,7 +76,7 @@ void TestRandomSessions::quizFileSessions()
         SeededChooser chooser(seed);
         const QString problem = playSession(chooser, chooser.between(10, 400), m_figures, {}, {}, &content);
         if (!problem.isEmpty())
-            QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions quizFileSessions"_qs.arg(seed).arg(problem)));
+            QFAIL(qPrintable(u"seed %1: %2\nreplay: ZORT_SEED=%1 tst_random_sessions quizFileSessions"_s.arg(seed).arg(problem)));
     }
 }
 
@@ -92,7 +94,7 @@ void TestRandomSessions::fuzzCorpusReplays()
         ByteChooser chooser(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
         Figures figures;
         const QString problem = playSession(chooser, 1000, figures);
-        QVERIFY2(problem.isEmpty(), qPrintable(name + u": "_qs + problem));
+        QVERIFY2(problem.isEmpty(), qPrintable(name + u": "_s + problem));
     }
 }
 

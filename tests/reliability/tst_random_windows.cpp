@@ -26,6 +26,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace Reliability;
 
 namespace {
@@ -77,7 +79,7 @@ public:
         case ActionKind::Select: action = select(c, action); break;
         case ActionKind::Press: {
             ran = before.enabled[action.index];
-            QAbstractButton *button = child<QAbstractButton>(u"Uprawl_%1"_qs.arg(action.index));
+            QAbstractButton *button = child<QAbstractButton>(u"Uprawl_%1"_s.arg(action.index));
             if (ran && c.chance(20)) {
                 button->setFocus();
                 QTest::keyClick(button, Qt::Key_Space);
@@ -86,24 +88,24 @@ public:
             }
             break;
         }
-        case ActionKind::Thumbnail: QTest::mouseClick(child<QWidget>(u"Grafika_0"_qs), Qt::LeftButton); break;
+        case ActionKind::Thumbnail: QTest::mouseClick(child<QWidget>(u"Grafika_0"_s), Qt::LeftButton); break;
         case ActionKind::ClosePicture:
             if (PictureWindow *pictures = m_window->pictureWindow(); pictures && pictures->isVisible())
                 pictures->close();
             break;
         case ActionKind::OpenSettings:
-            child<QAction>(u"Cwqt"_qs)->trigger();
+            child<QAction>(u"Cwqt"_s)->trigger();
             settingsAction = action;
             break;
         case ActionKind::ChooseElement: {
-            auto *option = settingsChild<QRadioButton>(u"Option1_%1"_qs.arg(action.index));
+            auto *option = settingsChild<QRadioButton>(u"Option1_%1"_s.arg(action.index));
             // A click chooses the element, whether its option was chosen or not.
             settingsAction = action;
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
             break;
         }
         case ActionKind::MoveSlider: {
-            auto *slider = settingsChild<QSlider>(u"Slider1_%1"_qs.arg(action.index));
+            auto *slider = settingsChild<QSlider>(u"Slider1_%1"_s.arg(action.index));
             if (c.chance(30)) {
                 slider->setFocus();
                 QTest::keyClick(slider, c.chance(50) ? Qt::Key_Right : Qt::Key_PageDown);
@@ -117,7 +119,7 @@ public:
             break;
         }
         case ActionKind::ChooseSize: {
-            auto *sizes = settingsChild<QListWidget>(u"List_font_1"_qs);
+            auto *sizes = settingsChild<QListWidget>(u"List_font_1"_s);
             if (sizes->currentRow() != action.value || sizes->selectedItems().isEmpty())
                 settingsAction = action;
             QListWidgetItem *item = sizes->item(action.value);
@@ -126,12 +128,12 @@ public:
             break;
         }
         case ActionKind::Save:
-            settingsChild<QAction>(u"mnu_zapis"_qs)->trigger();
+            settingsChild<QAction>(u"mnu_zapis"_s)->trigger();
             settingsAction = action;
             break;
         case ActionKind::Cancel:
             if (c.chance(50))
-                settingsChild<QAction>(u"mnu_Otkaz"_qs)->trigger();
+                settingsChild<QAction>(u"mnu_Otkaz"_s)->trigger();
             else
                 m_window->settingsWindow()->close(); // the close box
             settingsAction = action;
@@ -151,7 +153,7 @@ public:
             problem = checkMirror();
         if (problem.isEmpty())
             problem = checkSettingsMirror(settingsAction.kind == ActionKind::Save);
-        return problem.isEmpty() ? QString() : action.describe() + u": "_qs + problem;
+        return problem.isEmpty() ? QString() : action.describe() + u": "_s + problem;
     }
 
 private:
@@ -171,7 +173,7 @@ private:
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_qs.arg(i)); }
+    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_s.arg(i)); }
 
     // The learner selects by mouse or by keys; a row of -1 is a Ctrl+click on the selected row,
     // the one way a list widget would let a selection go. Returns what was asked of the test.
@@ -218,11 +220,11 @@ private:
                         selected.isEmpty() ? qsizetype(-1) : qsizetype(selected.first().row()));
         }
         for (int i = 0; i < Zort::kButtons; ++i)
-            ZORT_EXPECT("button state", z.isEnabled(i), child<QAbstractButton>(u"Uprawl_%1"_qs.arg(i))->isEnabled());
-        ZORT_EXPECT("counter", z.counter(), child<QLabel>(u"Ndapis"_qs)->text());
-        ZORT_EXPECT("output", QString(z.output()).replace(u"\r\n"_qs, u"\n"_qs),
-                    child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText());
-        auto *verdict = child<QLineEdit>(u"Prowerka_1"_qs);
+            ZORT_EXPECT("button state", z.isEnabled(i), child<QAbstractButton>(u"Uprawl_%1"_s.arg(i))->isEnabled());
+        ZORT_EXPECT("counter", z.counter(), child<QLabel>(u"Ndapis"_s)->text());
+        ZORT_EXPECT("output", QString(z.output()).replace(u"\r\n"_s, u"\n"_s),
+                    child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText());
+        auto *verdict = child<QLineEdit>(u"Prowerka_1"_s);
         ZORT_EXPECT("verdict visibility", z.verdictVisible(), verdict->isVisible());
         ZORT_EXPECT("verdict text", z.verdictText(), verdict->text());
         ZORT_EXPECT("verdict colour", colourOf(z.verdictColour()), verdict->palette().color(QPalette::Base));
@@ -230,7 +232,7 @@ private:
         ZORT_EXPECT("picture window", z.pictureWindowVisible(), pictures != nullptr && pictures->isVisible());
         // The thumbnail holds the item's picture as loaded from the content, or nothing.
         const QPixmap expected = z.thumbnail() != 0 ? QPixmap(m_content.content.pictureOf(z.thumbnail())) : QPixmap();
-        const QPixmap &shown = child<PictureBox>(u"Grafika_0"_qs)->picture();
+        const QPixmap &shown = child<PictureBox>(u"Grafika_0"_s)->picture();
         ZORT_EXPECT("thumbnail", expected.isNull(), shown.isNull());
         ZORT_EXPECT("thumbnail size", expected.size(), shown.size());
         if (pictures != nullptr && pictures->isVisible())
@@ -248,7 +250,7 @@ private:
             const Appearance &a = m_settings.lastApplied();
             ZORT_EXPECT("form background", colourOf(a.formBackground),
                         m_window->centralWidget()->palette().color(QPalette::Window));
-            for (const QString &name : {u"Slowo_0"_qs, u"Slowo_1"_qs, u"Slowo_2"_qs, u"Prowerka_0"_qs}) {
+            for (const QString &name : {u"Slowo_0"_s, u"Slowo_1"_s, u"Slowo_2"_s, u"Prowerka_0"_s}) {
                 const QWidget *box = child(name);
                 ZORT_EXPECT("text background", colourOf(a.textBackground), box->palette().color(QPalette::Base));
                 ZORT_EXPECT("text colour", colourOf(a.textColour), box->palette().color(QPalette::Text));
@@ -256,25 +258,25 @@ private:
                 ZORT_EXPECT("font size", a.fontSize, box->font().pointSize());
             }
             ZORT_EXPECT("label background", colourOf(a.textBackground),
-                        child(u"Ndapis"_qs)->palette().color(QPalette::Window));
+                        child(u"Ndapis"_s)->palette().color(QPalette::Window));
         }
         if (!m_settings.isOpen())
             return QString();
         for (int k = 0; k < 3; ++k) {
-            ZORT_EXPECT("slider", model.sliderPosition(k), settingsChild<QSlider>(u"Slider1_%1"_qs.arg(k))->value());
-            ZORT_EXPECT("read-out", model.readout(k), settingsChild<QLabel>(u"Label_ST_%1"_qs.arg(k))->text());
+            ZORT_EXPECT("slider", model.sliderPosition(k), settingsChild<QSlider>(u"Slider1_%1"_s.arg(k))->value());
+            ZORT_EXPECT("read-out", model.readout(k), settingsChild<QLabel>(u"Label_ST_%1"_s.arg(k))->text());
         }
-        ZORT_EXPECT("colour caption", model.colourCaption(), settingsChild<QLabel>(u"Label_Cv_3"_qs)->text());
+        ZORT_EXPECT("colour caption", model.colourCaption(), settingsChild<QLabel>(u"Label_Cv_3"_s)->text());
         for (int e = 0; e < Cweta::kElements; ++e)
             ZORT_EXPECT("chosen option", e == model.editedElement(),
-                        settingsChild<QRadioButton>(u"Option1_%1"_qs.arg(e))->isChecked());
-        auto *sizes = settingsChild<QListWidget>(u"List_font_1"_qs);
+                        settingsChild<QRadioButton>(u"Option1_%1"_s.arg(e))->isChecked());
+        auto *sizes = settingsChild<QListWidget>(u"List_font_1"_s);
         const QModelIndexList rows = sizes->selectionModel()->selectedRows();
         ZORT_EXPECT("chosen size", model.fontList(Cwiat::kSizeList).selected(),
                     rows.isEmpty() ? qsizetype(-1) : qsizetype(rows.first().row()));
-        ZORT_EXPECT("sample size", model.sampleSize(), settingsChild<QLineEdit>(u"Text_Cv_0"_qs)->font().pointSize());
+        ZORT_EXPECT("sample size", model.sampleSize(), settingsChild<QLineEdit>(u"Text_Cv_0"_s)->font().pointSize());
         ZORT_EXPECT("settings background", colourOf(quint32(model.windowBackground())),
-                    settingsChild<QLabel>(u"Label_Cv_3"_qs)->parentWidget()->palette().color(QPalette::Window));
+                    settingsChild<QLabel>(u"Label_Cv_3"_s)->parentWidget()->palette().color(QPalette::Window));
         return QString();
     }
 
@@ -313,11 +315,11 @@ void TestRandomWindows::initTestCase()
     for (const auto &[size, colour] : pictures) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
-        const QString path = m_dir.filePath(u"picture-%1.png"_qs.arg(m_pictures.size()));
+        const QString path = m_dir.filePath(u"picture-%1.png"_s.arg(m_pictures.size()));
         QVERIFY(image.save(path));
         m_pictures << path;
     }
-    QFile broken(m_dir.filePath(u"broken.png"_qs));
+    QFile broken(m_dir.filePath(u"broken.png"_s));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     m_pictures << broken.fileName();
@@ -344,7 +346,7 @@ void TestRandomWindows::windowSessions()
         SessionLog log(content);
         auto fail = [&](const QString &problem) {
             ++m_figures.violations;
-            QFAIL(qPrintable(u"seed %1: %2\n  after: %3\nreplay: ZORT_SEED=%1 tst_random_windows windowSessions"_qs
+            QFAIL(qPrintable(u"seed %1: %2\n  after: %3\nreplay: ZORT_SEED=%1 tst_random_windows windowSessions"_s
                                  .arg(seed).arg(problem, log.trail())));
         };
         WindowSession session(content, faces);

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestEvaluation : public QObject
 {
     Q_OBJECT
@@ -15,20 +17,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("correct");
         QTest::addColumn<int>("wrong");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("27: 1 correct") << 27 << 27 << 1 << 0 << u"Верни: 4%"_qs;
-        QTest::newRow("27: 2 correct") << 27 << 27 << 2 << 0 << u"Верни: 7%"_qs;
-        QTest::newRow("27: 13 correct, nothing else") << 27 << 27 << 13 << 0 << u"Верни: 48%"_qs;
-        QTest::newRow("27: 14 correct") << 27 << 27 << 14 << 0 << u"Верни: 52%"_qs;
-        QTest::newRow("27: 26 correct") << 27 << 27 << 26 << 0 << u"Верни: 96%"_qs;
-        QTest::newRow("27: all correct") << 27 << 27 << 27 << 0 << u"Верни: 100%"_qs;
-        QTest::newRow("27: all wrong") << 27 << 27 << 0 << 27 << u"Верни: 0%"_qs;
-        QTest::newRow("27: wrong pairs take nothing away") << 27 << 27 << 13 << 10 << u"Верни: 48%"_qs;
-        QTest::newRow("8: 12.5 to 12") << 8 << 8 << 1 << 0 << u"Верни: 12%"_qs;
-        QTest::newRow("8: 37.5 to 38") << 8 << 8 << 3 << 0 << u"Верни: 38%"_qs;
-        QTest::newRow("8: 62.5 to 62") << 8 << 8 << 5 << 0 << u"Верни: 62%"_qs;
-        QTest::newRow("8: 87.5 to 88") << 8 << 8 << 7 << 0 << u"Верни: 88%"_qs;
-        QTest::newRow("3 with 5: all three") << 3 << 5 << 3 << 0 << u"Верни: 100%"_qs;
-        QTest::newRow("5 with 3: one") << 5 << 3 << 1 << 2 << u"Верни: 33%"_qs;
+        QTest::newRow("27: 1 correct") << 27 << 27 << 1 << 0 << u"Верни: 4%"_s;
+        QTest::newRow("27: 2 correct") << 27 << 27 << 2 << 0 << u"Верни: 7%"_s;
+        QTest::newRow("27: 13 correct, nothing else") << 27 << 27 << 13 << 0 << u"Верни: 48%"_s;
+        QTest::newRow("27: 14 correct") << 27 << 27 << 14 << 0 << u"Верни: 52%"_s;
+        QTest::newRow("27: 26 correct") << 27 << 27 << 26 << 0 << u"Верни: 96%"_s;
+        QTest::newRow("27: all correct") << 27 << 27 << 27 << 0 << u"Верни: 100%"_s;
+        QTest::newRow("27: all wrong") << 27 << 27 << 0 << 27 << u"Верни: 0%"_s;
+        QTest::newRow("27: wrong pairs take nothing away") << 27 << 27 << 13 << 10 << u"Верни: 48%"_s;
+        QTest::newRow("8: 12.5 to 12") << 8 << 8 << 1 << 0 << u"Верни: 12%"_s;
+        QTest::newRow("8: 37.5 to 38") << 8 << 8 << 3 << 0 << u"Верни: 38%"_s;
+        QTest::newRow("8: 62.5 to 62") << 8 << 8 << 5 << 0 << u"Верни: 62%"_s;
+        QTest::newRow("8: 87.5 to 88") << 8 << 8 << 7 << 0 << u"Верни: 88%"_s;
+        QTest::newRow("3 with 5: all three") << 3 << 5 << 3 << 0 << u"Верни: 100%"_s;
+        QTest::newRow("5 with 3: one") << 5 << 3 << 1 << 2 << u"Верни: 33%"_s;
     }
     void score()
     {
@@ -52,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(int(zort.brojWerni()), correct);
         QVERIFY(zort.verdictVisible());
         QCOMPARE(zort.slowo(2).selected(), qsizetype(0));
-        QCOMPARE(zort.verdictText(), correct > 0 ? u"ДА"_qs : u"НЕ"_qs);
+        QCOMPARE(zort.verdictText(), correct > 0 ? u"ДА"_s : u"НЕ"_s);
     }
 
     void threeWithFiveJudgesByContentNumber()
@@ -62,12 +64,12 @@ private Q_SLOTS:
         enterPair(zort, 1, 4);
         enterPair(zort, 2, 2);
         zort.Uprawl_Click(Zort::Oceni);
-        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.verdictText(), u"НЕ"_s);
         QCOMPARE(zort.verdictColour(), Zort::kRed);
         zort.selectSlowo(2, 1);
-        QCOMPARE(zort.verdictText(), u"ДА"_qs);
+        QCOMPARE(zort.verdictText(), u"ДА"_s);
         QCOMPARE(zort.verdictColour(), Zort::kGreen);
-        QCOMPARE(zort.counter(), u"Верни: 33%"_qs);
+        QCOMPARE(zort.counter(), u"Верни: 33%"_s);
     }
 
     void reviewPhaseButtonsAndVerdicts()
@@ -83,9 +85,9 @@ private Q_SLOTS:
         QVERIFY(!zort.isEnabled(Zort::Wyrni));
         QVERIFY(!zort.isEnabled(Zort::Oceni));
         QVERIFY(zort.isEnabled(Zort::Obqsni));
-        QCOMPARE(zort.verdictText(), u"ДА"_qs);
+        QCOMPARE(zort.verdictText(), u"ДА"_s);
         zort.selectSlowo(2, 1);
-        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.verdictText(), u"НЕ"_s);
         QCOMPARE(zort.output(), QString());
         QVERIFY(!zort.pressButton(Zort::Izbrah));
         QVERIFY(!zort.pressButton(Zort::Wyrni));
@@ -98,7 +100,7 @@ private Q_SLOTS:
         zort.Form_Load();
         zort.Uprawl_Click(Zort::Oceni);
         QVERIFY(!zort.evaluated());
-        QCOMPARE(zort.counter(), u"Оставащи:"_qs);
+        QCOMPARE(zort.counter(), u"Оставащи:"_s);
         QVERIFY(zort.isEnabled(Zort::Izbrah));
         QVERIFY(!zort.verdictVisible());
     }
@@ -115,19 +117,19 @@ private Q_SLOTS:
         QVERIFY(zort.isEnabled(Zort::Oceni));
         QCOMPARE(zort.slowo(2).count(), qsizetype(20));
         QVERIFY(zort.pressButton(Zort::Oceni));
-        QCOMPARE(zort.counter(), u"Верни: 74%"_qs);
+        QCOMPARE(zort.counter(), u"Верни: 74%"_s);
     }
 
     void explanationBeforeEvaluation()
     {
         Zort zort(builtInContent());
         zort.Form_Load();
-        zort.selectSlowo(0, rowOf(zort, 0, u"habeas corpus"_qs));
-        zort.selectSlowo(1, rowOf(zort, 1, u"така е"_qs));
+        zort.selectSlowo(0, rowOf(zort, 0, u"habeas corpus"_s));
+        zort.selectSlowo(1, rowOf(zort, 1, u"така е"_s));
         QVERIFY(zort.pressButton(Zort::Obqsni));
-        QCOMPARE(zort.output(), u"\r\n\"habeas corpus\" е във връзка с \"да имаш тялото си\""_qs);
-        QCOMPARE(zort.slowo(2).items(), QStringList{u"habeas corpus така е"_qs});
-        QCOMPARE(zort.counter(), u"Остават: 26"_qs);
+        QCOMPARE(zort.output(), u"\r\n\"habeas corpus\" е във връзка с \"да имаш тялото си\""_s);
+        QCOMPARE(zort.slowo(2).items(), QStringList{u"habeas corpus така е"_s});
+        QCOMPARE(zort.counter(), u"Остават: 26"_s);
         QVERIFY(!zort.isEnabled(Zort::Obqsni));
         QCOMPARE(zort.tekushtNomer(), qint16(1)); // left as it was set by the selection
     }
@@ -152,16 +154,16 @@ private Q_SLOTS:
             enterPair(zort, k, k == 5 ? 6 : (k == 6 ? 5 : k));
         QVERIFY(zort.pressButton(Zort::Oceni));
         zort.selectSlowo(2, 4); // "ex nihilo nihil на болното място": wrong
-        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.verdictText(), u"НЕ"_s);
         QVERIFY(zort.pressButton(Zort::Obqsni));
-        QCOMPARE(zort.output(), u"\r\n\"ex nihilo nihil\" е във връзка с \"от нищо нищо не произлиза\""_qs);
+        QCOMPARE(zort.output(), u"\r\n\"ex nihilo nihil\" е във връзка с \"от нищо нищо не произлиза\""_s);
         QVERIFY(!zort.isEnabled(Zort::Oceni));
         QVERIFY(zort.isEnabled(Zort::Obqsni));
         QVERIFY(zort.pressButton(Zort::Obqsni));
         QVERIFY(!zort.isEnabled(Zort::Oceni));
         zort.selectSlowo(2, 0);
         QCOMPARE(zort.output(), QString());
-        QCOMPARE(zort.counter(), u"Верни: 74%"_qs);
+        QCOMPARE(zort.counter(), u"Верни: 74%"_s);
     }
 
     void explanationLines_data()
@@ -169,14 +171,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("tail");
-        QTest::newRow("flag 1 with two lines") << u"1"_qs << QStringList{u"A"_qs, u"B"_qs} << u"\r\nA\r\nB"_qs;
-        QTest::newRow("flag 0") << u"0"_qs << QStringList{u"A"_qs} << QString();
-        QTest::newRow("empty flag") << QString() << QStringList{u"A"_qs} << QString();
-        QTest::newRow("non-numeric flag") << u"да"_qs << QStringList{u"A"_qs} << QString();
-        QTest::newRow("negative flag") << u"-2"_qs << QStringList{u"A"_qs} << QString();
-        QTest::newRow("huge flag") << u"99999999999"_qs << QStringList{u"A"_qs} << u"\r\nA"_qs;
-        QTest::newRow("positive flag, empty line list") << u"3"_qs << QStringList() << QString();
-        QTest::newRow("empty lines are lines") << u"1"_qs << QStringList{QString(), u"x"_qs} << u"\r\n\r\nx"_qs;
+        QTest::newRow("flag 1 with two lines") << u"1"_s << QStringList{u"A"_s, u"B"_s} << u"\r\nA\r\nB"_s;
+        QTest::newRow("flag 0") << u"0"_s << QStringList{u"A"_s} << QString();
+        QTest::newRow("empty flag") << QString() << QStringList{u"A"_s} << QString();
+        QTest::newRow("non-numeric flag") << u"да"_s << QStringList{u"A"_s} << QString();
+        QTest::newRow("negative flag") << u"-2"_s << QStringList{u"A"_s} << QString();
+        QTest::newRow("huge flag") << u"99999999999"_s << QStringList{u"A"_s} << u"\r\nA"_s;
+        QTest::newRow("positive flag, empty line list") << u"3"_s << QStringList() << QString();
+        QTest::newRow("empty lines are lines") << u"1"_s << QStringList{QString(), u"x"_s} << u"\r\n\r\nx"_s;
     }
     void explanationLines()
     {
@@ -189,7 +191,7 @@ private Q_SLOTS:
         Zort zort(c);
         zort.Form_Load();
         zort.Obqsni_element(2);
-        QCOMPARE(zort.output(), u"\r\n\"expr 998\" е във връзка с \"значение 998\""_qs + tail);
+        QCOMPARE(zort.output(), u"\r\n\"expr 998\" е във връзка с \"значение 998\""_s + tail);
     }
 
     // Content numbers without a flag entry or a line list: no lines, no reads out of range.
@@ -206,27 +208,27 @@ private Q_SLOTS:
         QFETCH(int, number);
         Content c = makeContent(45, 45);
         for (int k = 1; k < c.flags.size(); ++k)
-            c.flags[k] = u"1"_qs;
+            c.flags[k] = u"1"_s;
         Zort zort(c);
         zort.Form_Load();
         zort.Obqsni_element(qint16(number));
         const QString expression = c.expressions.value(number - 1);
         const QString meaning = c.meanings.value(number - 1);
-        QCOMPARE(zort.output(), u"\r\n\""_qs + expression + u"\" е във връзка с \""_qs + meaning + u'"');
+        QCOMPARE(zort.output(), u"\r\n\""_s + expression + u"\" е във връзка с \""_s + meaning + u'"');
     }
 
     void explainsFirstOfRepeatedTexts()
     {
         Content c = makeContent(3, 3);
         c.expressions[2] = c.expressions[1];
-        c.flags[2] = u"1"_qs;
-        c.lines[1] = QStringList{u"втори"_qs};
+        c.flags[2] = u"1"_s;
+        c.lines[1] = QStringList{u"втори"_s};
         Zort zort(c);
         zort.Form_Load();
         zort.selectSlowo(0, rowOf(zort, 0, c.expressions[2]));
         zort.selectSlowo(1, 0);
         zort.Uprawl_Click(Zort::Obqsni);
-        QVERIFY(zort.output().endsWith(u"\r\nвтори"_qs));
+        QVERIFY(zort.output().endsWith(u"\r\nвтори"_s));
     }
 };
 

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every content item in exactly one place, and the hidden lists parallel to the visible ones.
@@ -43,14 +45,14 @@ private Q_SLOTS:
         Zort zort(builtInContent());
         zort.Form_Load();
         enterPair(zort, 12, 3);
-        QCOMPARE(zort.slowo(2).items(), QStringList{u"mea culpa извън реда"_qs});
-        QCOMPARE(zort.dumN(2).items(), QStringList{u"12"_qs});
-        QCOMPARE(zort.dumN(3).items(), QStringList{u"3"_qs});
+        QCOMPARE(zort.slowo(2).items(), QStringList{u"mea culpa извън реда"_s});
+        QCOMPARE(zort.dumN(2).items(), QStringList{u"12"_s});
+        QCOMPARE(zort.dumN(3).items(), QStringList{u"3"_s});
         QCOMPARE(zort.slowo(0).count(), qsizetype(26));
         QCOMPARE(zort.slowo(1).count(), qsizetype(26));
         QVERIFY(!zort.slowo(0).hasSelection());
         QVERIFY(!zort.slowo(1).hasSelection());
-        QCOMPARE(zort.counter(), u"Остават: 26"_qs);
+        QCOMPARE(zort.counter(), u"Остават: 26"_s);
         checkInvariants(zort);
     }
 
@@ -74,7 +76,7 @@ private Q_SLOTS:
         zort.Uprawl_Click(Zort::Izbrah);
         QVERIFY(zort.slowo(2).isEmpty());
         QCOMPARE(zort.slowo(0).count(), qsizetype(27));
-        QCOMPARE(zort.counter(), u"Оставащи:"_qs);
+        QCOMPARE(zort.counter(), u"Оставащи:"_s);
         QCOMPARE(counter.count(), 0);
     }
 
@@ -83,10 +85,10 @@ private Q_SLOTS:
         Zort zort(makeContent(27, 30));
         zort.Form_Load();
         enterPair(zort, 1, 1);
-        QCOMPARE(zort.counter(), u"Остават: 26"_qs);
+        QCOMPARE(zort.counter(), u"Остават: 26"_s);
         for (int k = 2; k <= 27; ++k)
             enterPair(zort, k, k + 3);
-        QCOMPARE(zort.counter(), u"Остават: 0"_qs);
+        QCOMPARE(zort.counter(), u"Остават: 0"_s);
         QCOMPARE(zort.slowo(1).count(), qsizetype(3));
         zort.selectSlowo(1, 0);
         zort.Uprawl_Click(Zort::Izbrah);
@@ -121,11 +123,11 @@ private Q_SLOTS:
         zort.selectSlowo(2, 1);
         QCOMPARE(zort.output(), QString());
         QCOMPARE(zort.tekushtNomer(), qint16(2));
-        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.verdictText(), u"НЕ"_s);
         QCOMPARE(zort.verdictColour(), Zort::kRed);
         QVERIFY(!zort.verdictVisible());
         zort.selectSlowo(2, 0);
-        QCOMPARE(zort.verdictText(), u"ДА"_qs);
+        QCOMPARE(zort.verdictText(), u"ДА"_s);
         QCOMPARE(zort.verdictColour(), Zort::kGreen);
         QVERIFY(!zort.verdictVisible());
     }
@@ -147,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(zort.dumN(1).items(), rightNumbers);
         QVERIFY(zort.slowo(2).isEmpty());
         QCOMPARE(zort.slowo(2).selected(), qsizetype(-1));
-        QCOMPARE(zort.counter(), u"Остават: 27"_qs);
+        QCOMPARE(zort.counter(), u"Остават: 27"_s);
         QCOMPARE(zort.output(), outputBefore);
         QCOMPARE(zort.thumbnail(), thumbnailBefore);
     }
@@ -158,9 +160,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("taken");
         QTest::addColumn<int>("selectedAfter");
         QTest::addColumn<QString>("selectedText");
-        QTest::newRow("first") << 0 << 0 << u"lege artis извън реда"_qs;
-        QTest::newRow("middle") << 1 << 1 << u"extra ordinem грешка на паметта"_qs;
-        QTest::newRow("last") << 2 << 1 << u"lege artis извън реда"_qs;
+        QTest::newRow("first") << 0 << 0 << u"lege artis извън реда"_s;
+        QTest::newRow("middle") << 1 << 1 << u"extra ordinem грешка на паметта"_s;
+        QTest::newRow("last") << 2 << 1 << u"lege artis извън реда"_s;
     }
     void takeBackPosition()
     {
@@ -179,9 +181,9 @@ private Q_SLOTS:
         QCOMPARE(zort.slowo(2).selected(), qsizetype(selectedAfter));
         QCOMPARE(zort.slowo(2).at(selectedAfter), selectedText);
         QCOMPARE(verdicts.count(), 1); // the handling ran once for the new selection
-        QCOMPARE(zort.verdictText(), u"НЕ"_qs);
+        QCOMPARE(zort.verdictText(), u"НЕ"_s);
         QCOMPARE(QString::number(zort.tekushtNomer()), zort.dumN(2).at(selectedAfter));
-        QCOMPARE(zort.counter(), u"Остават: 25"_qs);
+        QCOMPARE(zort.counter(), u"Остават: 25"_s);
         checkInvariants(zort);
     }
 
@@ -194,10 +196,10 @@ private Q_SLOTS:
         enterPair(zort, 2, 2);
         zort.selectSlowo(2, 0);
         QStringList order;
-        connect(&zort, &Zort::verdictChanged, this, [&] { order << u"verdict"_qs; });
-        connect(&zort, &Zort::counterChanged, this, [&] { order << u"counter"_qs; });
+        connect(&zort, &Zort::verdictChanged, this, [&] { order << u"verdict"_s; });
+        connect(&zort, &Zort::counterChanged, this, [&] { order << u"counter"_s; });
         zort.Uprawl_Click(Zort::Wyrni);
-        QCOMPARE(order, (QStringList{u"verdict"_qs, u"counter"_qs}));
+        QCOMPARE(order, (QStringList{u"verdict"_s, u"counter"_s}));
     }
 
     void learnerSelectionStaysOnItsItem()
@@ -205,13 +207,13 @@ private Q_SLOTS:
         Zort zort(builtInContent());
         zort.Form_Load();
         enterPair(zort, 26, 26); // "currente calamo" sorts first
-        zort.selectSlowo(0, rowOf(zort, 0, u"mea culpa"_qs));
-        zort.selectSlowo(1, rowOf(zort, 1, u"така е"_qs));
+        zort.selectSlowo(0, rowOf(zort, 0, u"mea culpa"_s));
+        zort.selectSlowo(1, rowOf(zort, 1, u"така е"_s));
         zort.selectSlowo(2, 0);
         zort.Uprawl_Click(Zort::Wyrni);
-        QCOMPARE(zort.slowo(0).at(zort.slowo(0).selected()), u"mea culpa"_qs);
-        QCOMPARE(zort.slowo(1).at(zort.slowo(1).selected()), u"така е"_qs);
-        QCOMPARE(zort.slowo(0).at(0), u"currente calamo"_qs);
+        QCOMPARE(zort.slowo(0).at(zort.slowo(0).selected()), u"mea culpa"_s);
+        QCOMPARE(zort.slowo(1).at(zort.slowo(1).selected()), u"така е"_s);
+        QCOMPARE(zort.slowo(0).at(0), u"currente calamo"_s);
         checkInvariants(zort);
     }
 
@@ -220,12 +222,12 @@ private Q_SLOTS:
         Zort zort(builtInContent());
         zort.Form_Load();
         enterPair(zort, 5, 12);
-        QCOMPARE(rowOf(zort, 1, u"вината е моя"_qs), qsizetype(-1));
+        QCOMPARE(rowOf(zort, 1, u"вината е моя"_s), qsizetype(-1));
         zort.selectSlowo(2, 0);
         zort.Uprawl_Click(Zort::Wyrni);
-        QCOMPARE(rowOf(zort, 1, u"вината е моя"_qs), qsizetype(1));
+        QCOMPARE(rowOf(zort, 1, u"вината е моя"_s), qsizetype(1));
         enterPair(zort, 12, 12);
-        QCOMPARE(zort.slowo(2).items(), QStringList{u"mea culpa вината е моя"_qs});
+        QCOMPARE(zort.slowo(2).items(), QStringList{u"mea culpa вината е моя"_s});
         checkInvariants(zort);
     }
 

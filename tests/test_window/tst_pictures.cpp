@@ -3,16 +3,18 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Built-in texts with a picture on item 3 ("extra ordinem") and item 7 ("honorabilis").
 Content contentWithPictures()
 {
     Content c = builtInContent();
-    c.pictureFlags[3] = u"1"_qs;
-    c.pictureFlags[7] = u"2"_qs;
-    c.pictures[2] = u":/pictures/three.png"_qs;
-    c.pictures[6] = u":/pictures/seven.png"_qs;
+    c.pictureFlags[3] = u"1"_s;
+    c.pictureFlags[7] = u"2"_s;
+    c.pictures[2] = u":/pictures/three.png"_s;
+    c.pictures[6] = u":/pictures/seven.png"_s;
     return c;
 }
 
@@ -133,14 +135,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("thumbnail");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("non-numeric flag") << u"да"_qs << 3 << 0 << false;
+        QTest::newRow("non-numeric flag") << u"да"_s << 3 << 0 << false;
         QTest::newRow("empty flag") << QString() << 3 << 0 << false;
-        QTest::newRow("huge flag") << u"123456789"_qs << 3 << 3 << true;
-        QTest::newRow("negative flag: shown, never opened") << u"-1"_qs << 3 << 3 << false;
-        QTest::newRow("zero: the heading is no flag") << u"1"_qs << 0 << 0 << false;
-        QTest::newRow("negative number") << u"1"_qs << -4 << 0 << false;
-        QTest::newRow("above 30") << u"1"_qs << 31 << 0 << false;
-        QTest::newRow("far above 30") << u"1"_qs << 32000 << 0 << false;
+        QTest::newRow("huge flag") << u"123456789"_s << 3 << 3 << true;
+        QTest::newRow("negative flag: shown, never opened") << u"-1"_s << 3 << 3 << false;
+        QTest::newRow("zero: the heading is no flag") << u"1"_s << 0 << 0 << false;
+        QTest::newRow("negative number") << u"1"_s << -4 << 0 << false;
+        QTest::newRow("above 30") << u"1"_s << 31 << 0 << false;
+        QTest::newRow("far above 30") << u"1"_s << 32000 << 0 << false;
     }
     void flagsAndNumbersOutOfRange()
     {
@@ -165,7 +167,7 @@ private Q_SLOTS:
     {
         Content c = makeContent(35, 35);
         for (int k = 1; k < c.pictureFlags.size(); ++k)
-            c.pictureFlags[k] = u"1"_qs;
+            c.pictureFlags[k] = u"1"_s;
         Zort zort(c);
         zort.Form_Load();
         selectExpression(zort, 33);

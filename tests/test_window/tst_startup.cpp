@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -43,7 +45,7 @@ private Q_SLOTS:
         QCOMPARE(zort.dumN(5).items(), numbers.mid(0, b));
         QCOMPARE(zort.nastroiki(), QString::number(qMin(a, b)));
         QCOMPARE(zort.output(), content.instructions);
-        QCOMPARE(zort.counter(), u"Оставащи:"_qs);
+        QCOMPARE(zort.counter(), u"Оставащи:"_s);
         QCOMPARE(zort.brojWerni(), qint16(0));
         QVERIFY(zort.isEnabled(Zort::Izbrah));
         QVERIFY(zort.isEnabled(Zort::Wyrni));
@@ -70,12 +72,12 @@ private Q_SLOTS:
     {
         Zort zort(builtInContent());
         zort.Form_Load();
-        const qsizetype left = rowOf(zort, 0, u"lapsus мемориае"_qs);
-        const qsizetype right = rowOf(zort, 1, u"грешка на паметта"_qs);
-        QCOMPARE(zort.dumN(0).at(left), u"4"_qs);
-        QCOMPARE(zort.dumN(1).at(right), u"4"_qs);
-        QCOMPARE(zort.slowo(0).at(0), u"currente calamo"_qs);
-        QCOMPARE(zort.slowo(1).at(0), u"в границите"_qs);
+        const qsizetype left = rowOf(zort, 0, u"lapsus мемориае"_s);
+        const qsizetype right = rowOf(zort, 1, u"грешка на паметта"_s);
+        QCOMPARE(zort.dumN(0).at(left), u"4"_s);
+        QCOMPARE(zort.dumN(1).at(right), u"4"_s);
+        QCOMPARE(zort.slowo(0).at(0), u"currente calamo"_s);
+        QCOMPARE(zort.slowo(1).at(0), u"в границите"_s);
     }
 
     void mappingRebuiltNotAppended()

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Saves a picture of the window when ZORT_SCREENSHOT_DIR names a folder, to look at by eye.
@@ -25,7 +27,7 @@ void saveShot(QWidget *window, const QString &name)
 {
     const QString dir = qEnvironmentVariable("ZORT_SCREENSHOT_DIR");
     if (!dir.isEmpty())
-        window->grab().save(dir + u'/' + name + u".png"_qs);
+        window->grab().save(dir + u'/' + name + u".png"_s);
 }
 
 } // namespace
@@ -43,8 +45,8 @@ public:
             qFatal("no control %s", qPrintable(name));
         return widget;
     }
-    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_qs.arg(i)); }
-    QAbstractButton *button(int i) const { return child<QAbstractButton>(u"Uprawl_%1"_qs.arg(i)); }
+    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_s.arg(i)); }
+    QAbstractButton *button(int i) const { return child<QAbstractButton>(u"Uprawl_%1"_s.arg(i)); }
 
     // A learner's click on a row of a list.
     void clickRow(int listIndex, int row)
@@ -76,9 +78,9 @@ public:
         }
         for (int i = 0; i < 4; ++i)
             QCOMPARE(button(i)->isEnabled(), zort.isEnabled(i));
-        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), zort.counter());
-        QCOMPARE(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText(), QString(zort.output()).replace(u"\r\n"_qs, u"\n"_qs));
-        QCOMPARE(child<QLineEdit>(u"Prowerka_1"_qs)->isVisible(), zort.verdictVisible());
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), zort.counter());
+        QCOMPARE(child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText(), QString(zort.output()).replace(u"\r\n"_s, u"\n"_s));
+        QCOMPARE(child<QLineEdit>(u"Prowerka_1"_s)->isVisible(), zort.verdictVisible());
     }
 
 private Q_SLOTS:
@@ -98,22 +100,22 @@ private Q_SLOTS:
         QCOMPARE(m_window->centralWidget()->height(), 467);
         QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
         const QFont font = list(0)->font();
-        QCOMPARE(font.family(), u"Times New Roman"_qs);
+        QCOMPARE(font.family(), u"Times New Roman"_s);
         QCOMPARE(font.pointSize(), 12);
         QCOMPARE(list(0)->count(), 27);
         QCOMPARE(list(1)->count(), 27);
         QCOMPARE(list(0)->currentRow(), 0);
         QCOMPARE(list(1)->currentRow(), 0);
         QVERIFY(!button(2)->isEnabled());
-        QVERIFY(child<QLineEdit>(u"Prowerka_1"_qs)->isHidden());
-        QVERIFY(child<QWidget>(u"Grafika_1"_qs)->isHidden());
+        QVERIFY(child<QLineEdit>(u"Prowerka_1"_s)->isHidden());
+        QVERIFY(child<QWidget>(u"Grafika_1"_s)->isHidden());
         QCOMPARE(m_window->menuBar()->actions().size(), 2);
-        QCOMPARE(m_window->menuBar()->actions().at(0)->text(), u"Exit"_qs);
-        QCOMPARE(m_window->menuBar()->actions().at(1)->text(), u"Color"_qs);
+        QCOMPARE(m_window->menuBar()->actions().at(0)->text(), u"Exit"_s);
+        QCOMPARE(m_window->menuBar()->actions().at(1)->text(), u"Color"_s);
         QVERIFY(!m_window->settingsWindow());
         QVERIFY(!m_window->pictureWindow());
         checkMirror();
-        saveShot(m_window.get(), u"startup"_qs);
+        saveShot(m_window.get(), u"startup"_s);
     }
 
     void layout_data()
@@ -122,23 +124,23 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<QString>("accessibleName");
         QTest::addColumn<QString>("tooltip");
-        const QString choose = u"Посочете елемента в релацията"_qs;
-        QTest::newRow("Slowo 0") << u"Slowo_0"_qs << QRect(8, 32, 209, 137) << u"Латински изрази"_qs << choose;
-        QTest::newRow("Slowo 1") << u"Slowo_1"_qs << QRect(224, 32, 505, 137) << u"Значения"_qs << choose;
-        QTest::newRow("Slowo 2") << u"Slowo_2"_qs << QRect(56, 176, 625, 99) << u"Въведени двойки"_qs
-                                 << u"Набор от вече въведени отговори"_qs;
-        QTest::newRow("Uprawl 0") << u"Uprawl_0"_qs << QRect(80, 280, 81, 25) << u"Избрах"_qs << u"Натиснете бутон за избор"_qs;
-        QTest::newRow("Uprawl 1") << u"Uprawl_1"_qs << QRect(312, 280, 81, 25) << u"Върни"_qs
-                                  << u"Изтрива / възстановява направения избор"_qs;
-        QTest::newRow("Uprawl 2") << u"Uprawl_2"_qs << QRect(560, 280, 81, 25) << u"Оцени"_qs
-                                  << u"Преустановява теста и формира оценка"_qs;
-        QTest::newRow("Uprawl 3") << u"Uprawl_3"_qs << QRect(648, 3, 81, 25) << u"Обясни"_qs << u"Дава обяснения"_qs;
-        QTest::newRow("Ndapis") << u"Ndapis"_qs << QRect(296, 0, 97, 25) << QString() << u"Извежда резултатите в края на теста"_qs;
-        QTest::newRow("Prowerka 0") << u"Prowerka_0"_qs << QRect(120, 312, 609, 137) << u"Указания и обяснения"_qs << QString();
-        QTest::newRow("Prowerka 1") << u"Prowerka_1"_qs << QRect(696, 208, 33, 33) << u"Оценка на двойката"_qs
-                                    << u"зелено - Вярно; червено - Грешно"_qs;
-        QTest::newRow("Grafika 0") << u"Grafika_0"_qs << QRect(8, 312, 105, 89) << u"Картина"_qs << QString();
-        QTest::newRow("Grafika 1") << u"Grafika_1"_qs << QRect(8, 384, 105, 89) << QString() << QString();
+        const QString choose = u"Посочете елемента в релацията"_s;
+        QTest::newRow("Slowo 0") << u"Slowo_0"_s << QRect(8, 32, 209, 137) << u"Латински изрази"_s << choose;
+        QTest::newRow("Slowo 1") << u"Slowo_1"_s << QRect(224, 32, 505, 137) << u"Значения"_s << choose;
+        QTest::newRow("Slowo 2") << u"Slowo_2"_s << QRect(56, 176, 625, 99) << u"Въведени двойки"_s
+                                 << u"Набор от вече въведени отговори"_s;
+        QTest::newRow("Uprawl 0") << u"Uprawl_0"_s << QRect(80, 280, 81, 25) << u"Избрах"_s << u"Натиснете бутон за избор"_s;
+        QTest::newRow("Uprawl 1") << u"Uprawl_1"_s << QRect(312, 280, 81, 25) << u"Върни"_s
+                                  << u"Изтрива / възстановява направения избор"_s;
+        QTest::newRow("Uprawl 2") << u"Uprawl_2"_s << QRect(560, 280, 81, 25) << u"Оцени"_s
+                                  << u"Преустановява теста и формира оценка"_s;
+        QTest::newRow("Uprawl 3") << u"Uprawl_3"_s << QRect(648, 3, 81, 25) << u"Обясни"_s << u"Дава обяснения"_s;
+        QTest::newRow("Ndapis") << u"Ndapis"_s << QRect(296, 0, 97, 25) << QString() << u"Извежда резултатите в края на теста"_s;
+        QTest::newRow("Prowerka 0") << u"Prowerka_0"_s << QRect(120, 312, 609, 137) << u"Указания и обяснения"_s << QString();
+        QTest::newRow("Prowerka 1") << u"Prowerka_1"_s << QRect(696, 208, 33, 33) << u"Оценка на двойката"_s
+                                    << u"зелено - Вярно; червено - Грешно"_s;
+        QTest::newRow("Grafika 0") << u"Grafika_0"_s << QRect(8, 312, 105, 89) << u"Картина"_s << QString();
+        QTest::newRow("Grafika 1") << u"Grafika_1"_s << QRect(8, 384, 105, 89) << QString() << QString();
     }
     void layout()
     {
@@ -182,11 +184,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QPoint>("at");
-        QTest::newRow("thumbnail") << u"Grafika_0"_qs << QPoint(50, 40);
-        QTest::newRow("left list's frame") << u"Slowo_0"_qs << QPoint(0, 60);
-        QTest::newRow("entered pairs' frame") << u"Slowo_2"_qs << QPoint(0, 40);
-        QTest::newRow("output box's frame") << u"Prowerka_0"_qs << QPoint(0, 60);
-        QTest::newRow("verdict square's frame") << u"Prowerka_1"_qs << QPoint(0, 16);
+        QTest::newRow("thumbnail") << u"Grafika_0"_s << QPoint(50, 40);
+        QTest::newRow("left list's frame") << u"Slowo_0"_s << QPoint(0, 60);
+        QTest::newRow("entered pairs' frame") << u"Slowo_2"_s << QPoint(0, 40);
+        QTest::newRow("output box's frame") << u"Prowerka_0"_s << QPoint(0, 60);
+        QTest::newRow("verdict square's frame") << u"Prowerka_1"_s << QPoint(0, 16);
     }
     void ownLookBesideTheForm()
     {
@@ -201,7 +203,7 @@ private Q_SLOTS:
         Appearance appearance;
         appearance.formBackground = 0xFF0000; // blue
         appearance.textBackground = 0xFFFFFF;
-        appearance.fontFace = u"Times New Roman"_qs;
+        appearance.fontFace = u"Times New Roman"_s;
         appearance.fontSize = 12;
         m_window->applyAppearance(appearance);
         QCOMPARE(seen(), atStartUp);
@@ -211,8 +213,8 @@ private Q_SLOTS:
 
     void tabOrder()
     {
-        const QStringList expected{u"Slowo_0"_qs, u"Slowo_1"_qs, u"Slowo_2"_qs, u"Uprawl_0"_qs, u"Uprawl_1"_qs,
-                                   u"Prowerka_0"_qs, u"Uprawl_3"_qs, u"Grafika_0"_qs};
+        const QStringList expected{u"Slowo_0"_s, u"Slowo_1"_s, u"Slowo_2"_s, u"Uprawl_0"_s, u"Uprawl_1"_s,
+                                   u"Prowerka_0"_s, u"Uprawl_3"_s, u"Grafika_0"_s};
         QWidget *widget = list(0);
         widget->setFocus();
         QStringList order{widget->objectName()};
@@ -227,32 +229,32 @@ private Q_SLOTS:
 
     void entriesAndTakeBackByMouse()
     {
-        clickText(0, u"mea culpa"_qs);
-        clickText(1, u"вината е моя"_qs);
+        clickText(0, u"mea culpa"_s);
+        clickText(1, u"вината е моя"_s);
         press(0);
-        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_qs);
+        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_s);
         QVERIFY(list(0)->selectedItems().isEmpty());
         QVERIFY(list(1)->selectedItems().isEmpty());
-        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Остават: 26"_qs);
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Остават: 26"_s);
         checkMirror();
 
-        clickText(0, u"habeas corpus"_qs);
-        clickText(1, u"извън реда"_qs);
+        clickText(0, u"habeas corpus"_s);
+        clickText(1, u"извън реда"_s);
         press(0);
-        clickText(0, u"gloria victis"_qs);
-        clickText(1, u"така е"_qs);
+        clickText(0, u"gloria victis"_s);
+        clickText(1, u"така е"_s);
         press(0);
         checkMirror();
 
-        clickText(0, u"ita est"_qs); // the learner's selection survives a take-back
+        clickText(0, u"ita est"_s); // the learner's selection survives a take-back
         clickRow(2, 1);
-        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText().isEmpty());
+        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText().isEmpty());
         press(1);
         QCOMPARE(list(2)->count(), 2);
-        QCOMPARE(list(2)->currentItem()->text(), u"gloria victis така е"_qs);
-        QCOMPARE(list(0)->selectedItems().first()->text(), u"ita est"_qs);
+        QCOMPARE(list(2)->currentItem()->text(), u"gloria victis така е"_s);
+        QCOMPARE(list(0)->selectedItems().first()->text(), u"ita est"_s);
         checkMirror();
-        saveShot(m_window.get(), u"entries"_qs);
+        saveShot(m_window.get(), u"entries"_s);
     }
 
     void keyboardSelection()
@@ -262,8 +264,8 @@ private Q_SLOTS:
         QCOMPARE(m_window->zort().slowo(0).selected(), qsizetype(1));
         QTest::keyClick(list(0), Qt::Key_End);
         QCOMPARE(m_window->zort().slowo(0).selected(), qsizetype(26));
-        QTest::keyClicks(list(0), u"mea"_qs);
-        QCOMPARE(m_window->zort().slowo(0).at(m_window->zort().slowo(0).selected()), u"mea culpa"_qs);
+        QTest::keyClicks(list(0), u"mea"_s);
+        QCOMPARE(m_window->zort().slowo(0).at(m_window->zort().slowo(0).selected()), u"mea culpa"_s);
         QCOMPARE(int(m_window->zort().tekushtNomer()), 12);
         list(1)->setFocus();
         QTest::keyClick(list(1), Qt::Key_Home);
@@ -271,7 +273,7 @@ private Q_SLOTS:
         button(0)->setFocus();
         QTest::keyClick(button(0), Qt::Key_Space);
         QCOMPARE(list(2)->count(), 1);
-        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_qs);
+        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_s);
         list(0)->setFocus();
         QTest::keyClick(list(0), Qt::Key_Home);
         list(1)->setFocus();
@@ -289,7 +291,7 @@ private Q_SLOTS:
         clickText(0, zort.content().expressions.at(0));
         clickText(1, zort.content().meanings.at(4));
         press(3); // explain and enter
-        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText().startsWith(u"\n\"habeas corpus\" е във връзка с"_qs));
+        QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText().startsWith(u"\n\"habeas corpus\" е във връзка с"_s));
         QVERIFY(!button(3)->isEnabled());
         for (int k = 2; k <= 22; ++k) {
             clickText(0, zort.content().expressions.at(k - 1));
@@ -301,41 +303,41 @@ private Q_SLOTS:
         press(1); // take back "lapsus мемориае"; the rule enabled "Оцени" first
         QVERIFY(button(2)->isEnabled());
         press(2);
-        QCOMPARE(child<QLabel>(u"Ndapis"_qs)->text(), u"Верни: 70%"_qs); // 19 of 27
-        auto *verdict = child<QLineEdit>(u"Prowerka_1"_qs);
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Верни: 70%"_s); // 19 of 27
+        auto *verdict = child<QLineEdit>(u"Prowerka_1"_s);
         QVERIFY(verdict->isVisible());
-        QCOMPARE(verdict->text(), u"НЕ"_qs);
+        QCOMPARE(verdict->text(), u"НЕ"_s);
         QCOMPARE(verdict->palette().color(QPalette::Base), QColor(255, 0, 0));
-        saveShot(m_window.get(), u"evaluated-red"_qs);
-        QCOMPARE(list(2)->item(0)->data(Qt::AccessibleDescriptionRole).toString(), u"НЕ"_qs);
+        saveShot(m_window.get(), u"evaluated-red"_s);
+        QCOMPARE(list(2)->item(0)->data(Qt::AccessibleDescriptionRole).toString(), u"НЕ"_s);
         clickRow(2, 1);
-        QCOMPARE(verdict->text(), u"ДА"_qs);
-        QCOMPARE(list(2)->item(1)->data(Qt::AccessibleDescriptionRole).toString(), u"ДА"_qs);
+        QCOMPARE(verdict->text(), u"ДА"_s);
+        QCOMPARE(list(2)->item(1)->data(Qt::AccessibleDescriptionRole).toString(), u"ДА"_s);
         QCOMPARE(verdict->palette().color(QPalette::Base), QColor(0, 255, 0));
-        saveShot(m_window.get(), u"evaluated-green"_qs);
+        saveShot(m_window.get(), u"evaluated-green"_s);
         press(3);
-        QCOMPARE(child<QPlainTextEdit>(u"Prowerka_0"_qs)->toPlainText(),
-                 u"\n\"lege artis\" е във връзка с \"според закона на изкуството (съвършено)\""_qs);
+        QCOMPARE(child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText(),
+                 u"\n\"lege artis\" е във връзка с \"според закона на изкуството (съвършено)\""_s);
         QVERIFY(!button(0)->isEnabled());
         QVERIFY(!button(1)->isEnabled());
         QVERIFY(!button(2)->isEnabled());
         QVERIFY(button(3)->isEnabled());
         checkMirror();
-        saveShot(m_window.get(), u"explanation"_qs);
+        saveShot(m_window.get(), u"explanation"_s);
     }
 
     void pictureWindow()
     {
         // A 150 x 60 picture shipped as a resource: blue, with a gold band from x = 120 on.
         Content content = builtInContent();
-        content.pictureFlags[3] = u"1"_qs;
-        content.pictures[2] = u":/pictures/three.png"_qs;
+        content.pictureFlags[3] = u"1"_s;
+        content.pictures[2] = u":/pictures/three.png"_s;
         m_window = std::make_unique<ZortWindow>(content);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
-        clickText(0, u"extra ordinem"_qs);
-        auto *thumbnail = child<QAbstractButton>(u"Grafika_0"_qs);
+        clickText(0, u"extra ordinem"_s);
+        auto *thumbnail = child<QAbstractButton>(u"Grafika_0"_s);
         // The thumbnail shows the picture at its own size, never scaled: cut off before the gold band.
         const QImage shown = thumbnail->grab().toImage();
         QCOMPARE(QColor(shown.pixel(thumbnail->width() - 4, 10)), QColor(0, 0, 200));
@@ -345,13 +347,13 @@ private Q_SLOTS:
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->frameGeometry().size(), QSize(150 + 7, 60 + 17));
-        QCOMPARE(window->windowTitle(), u"zort.example.org - ZORT picture"_qs);
+        QCOMPARE(window->windowTitle(), u"zort.example.org - ZORT picture"_s);
         const QImage full = window->grab().toImage();
         QCOMPARE(QColor(full.pixel(130, 10)), QColor(0xFF, 0xD7, 0x00));
         QCOMPARE(QColor(full.pixel(10, 50)), QColor(0, 0, 200));
-        saveShot(window, u"picture-window"_qs);
+        saveShot(window, u"picture-window"_s);
 
-        clickText(0, u"habeas corpus"_qs);
+        clickText(0, u"habeas corpus"_s);
         QVERIFY(!window->isVisible());
         QTest::mouseClick(thumbnail, Qt::LeftButton);
         QVERIFY(!window->isVisible());
@@ -360,11 +362,11 @@ private Q_SLOTS:
     void otherContentGeometry()
     {
         Content content = makeContent(3, 5);
-        content.layout = QStringList{u"Проба"_qs, u"9000"_qs, u"150"_qs, u"1500"_qs, u"1800"_qs, u"3000"_qs};
+        content.layout = QStringList{u"Проба"_s, u"9000"_s, u"150"_s, u"1500"_s, u"1800"_s, u"3000"_s};
         m_window = std::make_unique<ZortWindow>(content);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        QCOMPARE(m_window->windowTitle(), u"Проба"_qs);
+        QCOMPARE(m_window->windowTitle(), u"Проба"_s);
         QCOMPARE(m_window->frameGeometry().width(), 600);
         QCOMPARE(list(0)->geometry(), QRect(10, 32, 100, 137));
         QCOMPARE(list(1)->geometry(), QRect(120, 32, 200, 137));

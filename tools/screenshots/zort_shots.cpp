@@ -27,6 +27,8 @@
 #include <cstdio>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class Player
@@ -45,7 +47,7 @@ public:
             return false;
         if (!m_only.isEmpty() && !m_only.contains(name))
             return true;
-        const QString path = QDir(m_outDir).filePath(name + m_suffix + u".png"_qs);
+        const QString path = QDir(m_outDir).filePath(name + m_suffix + u".png"_s);
         // grab() renders at the screen's device pixel ratio, so 200 % gives twice the pixels.
         if (!window->grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -77,7 +79,7 @@ T *child(QWidget *window, const QString &name)
 
 void clickRow(QWidget *window, int list, const QString &text)
 {
-    auto *widget = child<QListWidget>(window, u"Slowo_%1"_qs.arg(list));
+    auto *widget = child<QListWidget>(window, u"Slowo_%1"_s.arg(list));
     const auto items = widget->findItems(text, Qt::MatchExactly);
     if (items.isEmpty())
         qFatal("no item %s", qPrintable(text));
@@ -87,14 +89,14 @@ void clickRow(QWidget *window, int list, const QString &text)
 
 void clickRowAt(QWidget *window, int list, int row)
 {
-    auto *widget = child<QListWidget>(window, u"Slowo_%1"_qs.arg(list));
+    auto *widget = child<QListWidget>(window, u"Slowo_%1"_s.arg(list));
     widget->scrollToItem(widget->item(row));
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
 }
 
 void press(QWidget *window, int button)
 {
-    QTest::mouseClick(child<QAbstractButton>(window, u"Uprawl_%1"_qs.arg(button)), Qt::LeftButton);
+    QTest::mouseClick(child<QAbstractButton>(window, u"Uprawl_%1"_s.arg(button)), Qt::LeftButton);
 }
 
 // Meaning paired with expression k: pairs 2/3 and 7/8 are crossed, so some verdicts are red.
@@ -122,25 +124,25 @@ void enterPair(QWidget *window, int k)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"zort"_qs);
+    QApplication::setApplicationName(u"zort"_s);
 
     QCommandLineParser parser;
-    parser.addPositionalArgument(u"outdir"_qs, u"Folder for the pictures."_qs);
-    parser.addOption({u"suffix"_qs, u"Added to every file name."_qs, u"text"_qs});
-    parser.addOption({u"only"_qs, u"Comma-separated steps to save."_qs, u"names"_qs});
-    parser.addOption({u"hold"_qs, u"Stop at this step and keep the windows open."_qs, u"name"_qs});
+    parser.addPositionalArgument(u"outdir"_s, u"Folder for the pictures."_s);
+    parser.addOption({u"suffix"_s, u"Added to every file name."_s, u"text"_s});
+    parser.addOption({u"only"_s, u"Comma-separated steps to save."_s, u"names"_s});
+    parser.addOption({u"hold"_s, u"Stop at this step and keep the windows open."_s, u"name"_s});
     parser.addHelpOption();
     parser.process(app);
     const QStringList args = parser.positionalArguments();
-    if (args.size() != 1 && !parser.isSet(u"hold"_qs))
+    if (args.size() != 1 && !parser.isSet(u"hold"_s))
         parser.showHelp(2);
     const QString outDir = args.value(0);
     if (!outDir.isEmpty())
         QDir().mkpath(outDir);
     QStringList only;
-    if (parser.isSet(u"only"_qs))
-        only = parser.value(u"only"_qs).split(u',', Qt::SkipEmptyParts);
-    Player player(outDir, parser.value(u"suffix"_qs), only, parser.value(u"hold"_qs));
+    if (parser.isSet(u"only"_s))
+        only = parser.value(u"only"_s).split(u',', Qt::SkipEmptyParts);
+    Player player(outDir, parser.value(u"suffix"_s), only, parser.value(u"hold"_s));
 
     ZortWindow window(builtInContent());
     window.move(0, 0);
@@ -152,14 +154,14 @@ int main(int argc, char *argv[])
 
     auto hold = [&] { return app.exec(); };
 
-    if (!player.shot(&window, u"main-start"_qs))
+    if (!player.shot(&window, u"main-start"_s))
         return hold();
 
     for (int k = 1; k <= 6; ++k)
         enterPair(&window, k);
     clickRow(&window, 0, builtInContent().expressions.at(6));
     clickRow(&window, 1, builtInContent().meanings.at(7));
-    if (!player.shot(&window, u"main-test"_qs))
+    if (!player.shot(&window, u"main-test"_s))
         return hold();
 
     press(&window, 0);
@@ -167,13 +169,13 @@ int main(int argc, char *argv[])
         enterPair(&window, k);
     press(&window, 2); // "Оцени"
     clickRowAt(&window, 2, 0);
-    if (!player.shot(&window, u"main-green"_qs))
+    if (!player.shot(&window, u"main-green"_s))
         return hold();
     clickRowAt(&window, 2, 1);
-    if (!player.shot(&window, u"main-red"_qs))
+    if (!player.shot(&window, u"main-red"_s))
         return hold();
     press(&window, 3); // "Обясни"
-    if (!player.shot(&window, u"main-explanation"_qs))
+    if (!player.shot(&window, u"main-explanation"_s))
         return hold();
 
     window.menuBar()->actions().at(1)->trigger(); // "Color"
@@ -183,7 +185,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     settings->move(window.frameGeometry().right() + 20, 0);
-    if (!player.shot(settings, u"settings"_qs))
+    if (!player.shot(settings, u"settings"_s))
         return hold();
 
     return player.failed() ? 1 : 0;
