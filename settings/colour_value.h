@@ -2,6 +2,14 @@
 
 #include <QtGlobal>
 
+// What splitting a colour value leaves behind for its caller to read.
+struct ColourSplit
+{
+    qint32 red = 0;
+    qint32 green = 0;
+    quint8 blue = 0;
+};
+
 // A colour value is red + 256 * green + 65536 * blue, each component 0 to 255; the top byte is
 // never part of the colour.
 namespace ColourValue {
@@ -13,12 +21,9 @@ constexpr qint32 compose(int red, int green, int blue)
     return red + 256 * green + 65536 * blue;
 }
 
-} // namespace ColourValue
-
-// What splitting a colour value leaves behind for its caller to read.
-struct ColourSplit
+constexpr ColourSplit split(quint32 value)
 {
-    qint32 red = 0;
-    qint32 green = 0;
-    quint8 blue = 0;
-};
+    return {qint32(value & 0xFF), qint32((value >> 8) & 0xFF), quint8((value >> 16) & 0xFF)};
+}
+
+} // namespace ColourValue

@@ -2,25 +2,80 @@
 
 #include "common/number_text.h"
 
-Cweta::Cweta()
-    : m_items{QStringLiteral("всичко това е за управление на цветове"),
-              QStringLiteral("Times New Roman"),
-              QStringLiteral("12"),
-              // form background RGB(128, 0, 0)
-              QStringLiteral("128"), QStringLiteral("128"), QStringLiteral("0"), QStringLiteral("0"),
-              // text background white; its components only match after the first opening
-              QStringLiteral("16777215"), QStringLiteral("0"), QStringLiteral("128"), QStringLiteral("0"),
-              // text colour RGB(8, 0, 0)
-              QStringLiteral("8"), QStringLiteral("8"), QStringLiteral("0"), QStringLiteral("0"),
-              // button background RGB(192, 0, 0), kept but applied nowhere
-              QStringLiteral("192"), QStringLiteral("192"), QStringLiteral("0"), QStringLiteral("0")}
+void Cweta::setFontFace(const QString &face)
 {
+    m_appearance.fontFace = face;
+    m_asWritten.remove(kFontFace);
+}
+
+void Cweta::setFontSize(qint32 points)
+{
+    m_appearance.fontSize = points;
+    m_asWritten.remove(kFontSize);
+}
+
+void Cweta::setColour(int element, quint32 value)
+{
+    m_appearance.colour(element) = value & ColourValue::kMask;
+    m_asWritten.remove(colourItem(element));
+}
+
+void Cweta::setComponent(int element, int component, qint32 value)
+{
+    m_appearance.components[element][component] = value;
+    m_asWritten.remove(componentItem(element, component));
+}
+
+QString Cweta::typedItem(int n) const
+{
+    if (n == 0)
+        return QStringLiteral("всичко това е за управление на цветове");
+    if (n == kFontFace)
+        return m_appearance.fontFace;
+    if (n == kFontSize)
+        return QString::number(m_appearance.fontSize);
+    const int element = (n - colourItem(0)) / 4;
+    const int slot = (n - colourItem(0)) % 4;
+    return slot == 0 ? QString::number(m_appearance.colour(element))
+                     : QString::number(m_appearance.components[element][slot - 1]);
+}
+
+QString Cweta::item(int n) const
+{
+    if (n < 0 || n >= kItems)
+        return QString();
+    return m_asWritten.value(n, typedItem(n));
 }
 
 void Cweta::setItem(int n, const QString &text)
 {
-    if (n >= 0 && n < kItems)
-        m_items[n] = text;
+    if (n < 0 || n >= kItems)
+        return;
+    const qint32 value = NumberText::read32(text);
+    if (n == kFontFace) {
+        setFontFace(text);
+    } else if (n == kFontSize) {
+        setFontSize(value);
+    } else if (n > kFontSize) {
+        const int element = (n - colourItem(0)) / 4;
+        const int slot = (n - colourItem(0)) % 4;
+        if (slot == 0)
+            setColour(element, quint32(value));
+        else
+            setComponent(element, slot - 1, value);
+    }
+    if (typedItem(n) != text)
+        m_asWritten.insert(n, text);
+    else
+        m_asWritten.remove(n);
+}
+
+QStringList Cweta::items() const
+{
+    QStringList texts;
+    for (int n = 0; n < kItems; ++n)
+        texts << item(n);
+    return texts;
 }
 
 qint32 Cweta::number(int n) const

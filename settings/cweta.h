@@ -1,11 +1,15 @@
 #pragma once
 
+#include "settings/appearance.h"
+
+#include <QHash>
 #include <QStringList>
 
-// The appearance settings of the main window: 19 text items that start from fixed defaults at
-// every program start. Item 0 is a remark, item 1 the font face, item 2 the font size in points;
-// appearance element e (0 to 3) keeps its colour at item 4e+3 and its red, green and blue
-// components at items 4e+4 to 4e+6. Numbers are plain decimal text.
+// The appearance settings of the main window, starting from fixed defaults at every program
+// start. They are held typed, as an Appearance; the design's 19 text items are a view of them.
+// Item 0 is a remark, item 1 the font face, item 2 the font size in points; appearance element
+// e (0 to 3) keeps its colour at item 4e+3 and its red, green and blue components at items
+// 4e+4 to 4e+6. Numbers are plain decimal text.
 class Cweta
 {
 public:
@@ -20,17 +24,29 @@ public:
         return colourItem(element) + 1 + component;
     }
 
-    Cweta();
+    const Appearance &appearance() const { return m_appearance; }
+    void setFontFace(const QString &face);
+    void setFontSize(qint32 points);
+    // The top byte of a colour value is dropped.
+    void setColour(int element, quint32 value);
+    void setComponent(int element, int component, qint32 value);
 
     // An empty text for a position outside the store.
-    QString item(int n) const { return m_items.value(n); }
-    // The store never grows: positions outside it are ignored.
+    QString item(int n) const;
+    // A number item takes the text's leading decimal number; a text that is not the plain
+    // decimal form of what it sets reads back as it was written. The store never grows:
+    // positions outside it are ignored.
     void setItem(int n, const QString &text);
-    const QStringList &items() const { return m_items; }
+    QStringList items() const;
 
     // The item's leading decimal number as a 32-bit integer; 0 when it does not begin with one.
     qint32 number(int n) const;
 
 private:
-    QStringList m_items;
+    // The item's text as the typed fields give it.
+    QString typedItem(int n) const;
+
+    Appearance m_appearance;
+    // Items last written as a text their typed field does not give back, by position.
+    QHash<int, QString> m_asWritten;
 };

@@ -5,14 +5,7 @@
 
 namespace {
 
-const QString kDesignFace = QStringLiteral("Times New Roman");
-constexpr int kDesignPoints = 12;
 constexpr qint32 kWhite = ColourValue::compose(255, 255, 255);
-
-quint32 packed(qint32 value)
-{
-    return static_cast<quint32>(value) & ColourValue::kMask;
-}
 
 } // namespace
 
@@ -27,14 +20,15 @@ Cwiat::Cwiat(Cweta &store)
 void Cwiat::open(const QStringList &installedFaces)
 {
     resetControls();
-    m_windowFontFace = m_store.item(Cweta::kFontFace);
+    m_windowFontFace = m_store.appearance().fontFace;
     Zaredi_shriftowe(installedFaces);
-    selectEntriesEqualTo(kFaceList, m_store.item(Cweta::kFontFace));
-    setSampleSize(m_store.number(Cweta::kFontSize));
+    selectEntriesEqualTo(kFaceList, m_windowFontFace);
+    setSampleSize(m_store.appearance().fontSize);
+    // The size is matched as the store's text, as the design compares list entries.
     selectEntriesEqualTo(kSizeList, m_store.item(Cweta::kFontSize));
     Opredeli_cwqt();
     for (int k = 0; k < kComponents; ++k)
-        setSliderPosition(k, m_store.number(Cweta::componentItem(0, k)));
+        setSliderPosition(k, m_store.appearance().components[0][k]);
 }
 
 void Cwiat::resetControls()
@@ -62,7 +56,7 @@ void Cwiat::Option1_Click(int e)
         return;
     m_editedElement = static_cast<quint8>(e);
     for (int k = 0; k < kComponents; ++k)
-        setSliderPosition(k, m_store.number(Cweta::componentItem(e, k)));
+        setSliderPosition(k, m_store.appearance().components[e][k]);
     m_currentColour = composeSliders();
     Otdelni_Update();
 }
@@ -80,10 +74,9 @@ void Cwiat::Slider1_Scroll(int k, int position)
     if (k < 0 || k >= kComponents)
         return;
     setSliderPosition(k, position);
-    const int p = Cweta::colourItem(m_editedElement);
-    m_store.setItem(p + 1 + k, QString::number(m_sliders[k]));
+    m_store.setComponent(m_editedElement, k, m_sliders[k]);
     m_currentColour = composeSliders();
-    m_store.setItem(p, QString::number(m_currentColour));
+    m_store.setColour(m_editedElement, quint32(m_currentColour));
     Otdelni_Update();
 }
 
@@ -117,35 +110,24 @@ QString Cwiat::colourCaptionOf(qint32 colour)
 
 void Cwiat::Opredeli_cwqt()
 {
-    qint32 c = m_store.number(Cweta::colourItem(0));
-    m_swatchColour = c;
-    m_optionColours[0] = c;
-    c = m_store.number(Cweta::colourItem(1));
-    m_sampleBackground = c;
-    m_optionColours[1] = c;
-    c = m_store.number(Cweta::colourItem(2));
-    m_sampleTextColour = c;
-    m_optionColours[2] = c;
-    m_optionColours[3] = m_store.number(Cweta::colourItem(3));
-    recomputeComponents();
-}
-
-void Cwiat::recomputeComponents()
-{
+    const Appearance &store = m_store.appearance();
+    m_swatchColour = qint32(store.formBackground);
+    m_sampleBackground = qint32(store.textBackground);
+    m_sampleTextColour = qint32(store.textColour);
+    for (int e = 0; e < Cweta::kElements; ++e)
+        m_optionColours[e] = qint32(store.colour(e));
+    // Every element's components become the split of its colour.
     for (int e = 0; e < Cweta::kElements; ++e) {
-        cwetowe_RGB(m_store.number(Cweta::colourItem(e)));
-        m_store.setItem(Cweta::componentItem(e, 0), QString::number(m_split.red));
-        m_store.setItem(Cweta::componentItem(e, 1), QString::number(m_split.green));
-        m_store.setItem(Cweta::componentItem(e, 2), QString::number(m_split.blue));
+        cwetowe_RGB(qint32(store.colour(e)));
+        m_store.setComponent(e, 0, m_split.red);
+        m_store.setComponent(e, 1, m_split.green);
+        m_store.setComponent(e, 2, m_split.blue);
     }
 }
 
 void Cwiat::cwetowe_RGB(const qint32 &value)
 {
-    const quint32 v = static_cast<quint32>(value);
-    m_split.red = static_cast<qint32>(v & 0xFF);
-    m_split.green = static_cast<qint32>((v >> 8) & 0xFF);
-    m_split.blue = static_cast<quint8>((v >> 16) & 0xFF);
+    m_split = ColourValue::split(quint32(value));
 }
 
 qint32 Cwiat::composeSliders() const
@@ -190,11 +172,11 @@ void Cwiat::List_font_Click(int list)
     const QString chosen = entries.at(entries.selected());
     if (list == kFaceList) {
         m_sampleFace = chosen;
-        m_store.setItem(Cweta::kFontFace, chosen);
+        m_store.setFontFace(chosen);
     } else {
         setSampleSize(NumberText::read32(chosen));
         // Qt realises point sizes exactly, so the size stored is the one chosen.
-        m_store.setItem(Cweta::kFontSize, QString::number(m_sampleSize));
+        m_store.setFontSize(m_sampleSize);
     }
 }
 
@@ -205,13 +187,7 @@ void Cwiat::setSampleSize(qint32 points)
         m_sampleSize = points;
 }
 
-Appearance Cwiat::zapis() const
+const Appearance &Cwiat::zapis() const
 {
-    Appearance appearance;
-    appearance.formBackground = packed(m_store.number(Cweta::colourItem(0)));
-    appearance.textBackground = packed(m_store.number(Cweta::colourItem(1)));
-    appearance.textColour = packed(m_store.number(Cweta::colourItem(2)));
-    appearance.fontFace = m_store.item(Cweta::kFontFace);
-    appearance.fontSize = m_store.number(Cweta::kFontSize);
-    return appearance;
+    return m_store.appearance();
 }

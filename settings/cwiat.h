@@ -33,8 +33,6 @@ public:
 
     // The learner chose element e (0 to 3) to edit; the store is not written.
     void Option1_Click(int e);
-    // Positions the slider from the program; the store is not written and nothing refreshes.
-    void setSliderPosition(int k, int position);
     // The learner moved slider k (0 to 2) to a position: the component and the composed colour
     // go into the store, then everything refreshes.
     void Slider1_Scroll(int k, int position);
@@ -42,18 +40,14 @@ public:
     // program alike; a change of position runs that list's click handling.
     void setListFontIndex(int list, qsizetype row);
 
-    void Otdelni_Update();
-    void Opredeli_cwqt();
-    void cwetowe_RGB(const qint32 &value);
+    // What "Запис" puts on the main window: the store's appearance as it is now.
+    const Appearance &zapis() const;
+
     // The colour caption Otdelni_Update writes for a colour value.
     static QString colourCaptionOf(qint32 colour);
 
-    // What "Запис" puts on the main window: the store as it is now.
-    Appearance zapis() const;
-
     int editedElement() const { return m_editedElement; }
     qint32 currentColour() const { return m_currentColour; }
-    const ColourSplit &split() const { return m_split; }
     int sliderPosition(int k) const { return m_sliders.at(k); }
     const QString &readout(int k) const { return m_readouts.at(k); }
     const QString &colourCaption() const { return m_colourCaption; }
@@ -68,13 +62,24 @@ public:
     const TextList &fontList(int list) const { return m_lists.at(list); }
 
 private:
+    friend class TestSettingsStore;
+    friend class TestCwiat;
+
     void resetControls();
+    // Positions the slider from the program; the store is not written and nothing refreshes.
+    void setSliderPosition(int k, int position);
+    qint32 composeSliders() const;
+    // Refreshes the read-outs, the previews, the swatch and the caption from the sliders.
+    void Otdelni_Update();
+    // Paints the previews from the store, then recomputes every element's components.
+    void Opredeli_cwqt();
+    // Splits a colour value into m_split.
+    void cwetowe_RGB(const qint32 &value);
+    const ColourSplit &split() const { return m_split; }
     void Zaredi_shriftowe(const QStringList &installedFaces);
     void selectEntriesEqualTo(int list, const QString &text);
-    void setSampleSize(qint32 points);
     void List_font_Click(int list);
-    void recomputeComponents();
-    qint32 composeSliders() const;
+    void setSampleSize(qint32 points);
 
     Cweta &m_store;
 

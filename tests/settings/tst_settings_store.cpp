@@ -17,6 +17,8 @@ private Q_SLOTS:
     void firstOpening_data();
     void firstOpening();
     void positionsOutsideTheStore();
+    void writtenTextsReadBack_data();
+    void writtenTextsReadBack();
 };
 
 void TestSettingsStore::composeAndSplit_data()
@@ -122,6 +124,44 @@ void TestSettingsStore::positionsOutsideTheStore()
     QCOMPARE(store.items(), before);
     QCOMPARE(store.item(Cweta::kItems), QString());
     QCOMPARE(store.number(-1), 0);
+}
+
+// A text written into an item reads back as written until the item is written again, whatever
+// number it sets; the opening rewrites every component, never a colour or the size.
+void TestSettingsStore::writtenTextsReadBack_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint32>("number");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("formRed");
+    const QString red = QStringLiteral("128");
+    QTest::newRow("component not a number") << 8 << QStringLiteral("abc") << 0 << QStringLiteral("255") << red;
+    QTest::newRow("component with a blank") << 12 << QStringLiteral(" 8") << 8 << QStringLiteral("8") << red;
+    QTest::newRow("negative colour") << 3 << QStringLiteral("-1") << -1 << QStringLiteral("-1")
+                                     << QStringLiteral("255");
+    QTest::newRow("colour with a top byte") << 3 << QStringLiteral("16777217") << 16777217
+                                            << QStringLiteral("16777217") << QStringLiteral("1");
+    QTest::newRow("size with a sign") << 2 << QStringLiteral("+12") << 12 << QStringLiteral("+12") << red;
+    QTest::newRow("remark") << 0 << QStringLiteral("x") << 0 << QStringLiteral("x") << red;
+}
+
+void TestSettingsStore::writtenTextsReadBack()
+{
+    QFETCH(int, item);
+    QFETCH(QString, text);
+    QFETCH(qint32, number);
+    QFETCH(QString, opened);
+    QFETCH(QString, formRed);
+    Cweta store;
+    store.setItem(item, text);
+    QCOMPARE(store.item(item), text);
+    QCOMPARE(store.number(item), number);
+    Cwiat cwiat(store);
+    cwiat.open({QStringLiteral("Times New Roman")});
+    QCOMPARE(store.item(item), opened);
+    // The split of the form background, whatever its text.
+    QCOMPARE(store.item(4), formRed);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsStore)
