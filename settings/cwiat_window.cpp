@@ -1,6 +1,7 @@
 #include "cwiat_window.h"
 
 #include "common/twips.h"
+#include "common/window_support.h"
 #include "settings/cweta.h"
 #include "test_window/announcer.h"
 
@@ -21,31 +22,9 @@
 
 namespace {
 
-QColor toColor(qint32 value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-void setRole(QWidget *widget, QPalette::ColorRole role, qint32 value)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, toColor(value));
-    widget->setPalette(palette);
-}
-
 void place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
-}
-
-void describe(QWidget *widget, const QString &objectName, const QString &toolTip,
-              const QString &accessibleName = QString())
-{
-    widget->setObjectName(objectName);
-    widget->setToolTip(toolTip);
-    widget->setAccessibleDescription(toolTip);
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
+    widget->setGeometry(twipsRect(left, top, width, height));
 }
 
 QString indexed(const char16_t *family, int index)
@@ -56,7 +35,7 @@ QString indexed(const char16_t *family, int index)
 QLabel *label(QWidget *parent, const QString &text, int index, const QString &toolTip)
 {
     auto *widget = new QLabel(text, parent);
-    describe(widget, indexed(u"Label_Cv", index), toolTip);
+    describe(widget, indexed(u"Label_Cv", index), QString(), toolTip);
     return widget;
 }
 
@@ -110,7 +89,7 @@ CwiatWindow::CwiatWindow(Cweta &store, QWidget *parent)
     m_client = new QWidget(this);
     m_client->setFixedSize(twips(5535), twips(4710));
     m_client->setAutoFillBackground(true);
-    m_client->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    m_client->setFont(designFont());
     buildMixer(m_client);
     buildFontArea(m_client);
     fitLabels();
@@ -168,13 +147,13 @@ void CwiatWindow::buildMixer(QWidget *client)
     for (int k = 0; k < Cwiat::kComponents; ++k) {
         const int top = kRowTops[k];
         QLabel *letter = label(client, letters[k], k, QString());
-        setRole(letter, QPalette::WindowText, letterColours[k]);
+        setRole(letter, QPalette::WindowText, colourOf(letterColours[k]));
         place(letter, 120, top, 320, 315);
 
         auto *slider = new QSlider(Qt::Horizontal, client);
         slider->setRange(0, Cwiat::kSliderMax);
         slider->setPageStep(16);
-        describe(slider, indexed(u"Slider1", k), sliderTips[k], names[k]);
+        describe(slider, indexed(u"Slider1", k), names[k], sliderTips[k]);
         place(slider, 440, top, 3000, 315);
         // Every way of moving it counts, an assistive technology setting the value included.
         connect(slider, &QSlider::valueChanged, this,
@@ -183,8 +162,8 @@ void CwiatWindow::buildMixer(QWidget *client)
 
         auto *readout = new QLabel(client);
         readout->setAlignment(Qt::AlignCenter);
-        setRole(readout, QPalette::WindowText, letterColours[k]);
-        describe(readout, indexed(u"Label_ST", k), readoutTips[k]);
+        setRole(readout, QPalette::WindowText, colourOf(letterColours[k]));
+        describe(readout, indexed(u"Label_ST", k), QString(), readoutTips[k]);
         place(readout, 3440, top, 315, 315);
         m_readouts[k] = readout;
     }
@@ -207,7 +186,7 @@ void CwiatWindow::buildMixer(QWidget *client)
         // The button fills itself in its element's colour; its own role would be the button face.
         option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
-        describe(option, indexed(u"Option1", e), optionTips[e], captions[e]);
+        describe(option, indexed(u"Option1", e), captions[e], optionTips[e]);
         place(option, 3860, kRowTops[e], 345, 285);
         group->addButton(option, e);
         m_options[e] = option;
@@ -230,18 +209,18 @@ void CwiatWindow::buildMixer(QWidget *client)
 void CwiatWindow::buildFontArea(QWidget *client)
 {
     auto *faces = new QListWidget(client);
-    describe(faces, indexed(u"List_font", 0), QStringLiteral(" Определя избрания шрифт "),
-             QStringLiteral("Шрифт"));
+    describe(faces, indexed(u"List_font", 0), QStringLiteral("Шрифт"),
+             QStringLiteral(" Определя избрания шрифт "));
     place(faces, 600, 2900, 2655, 1200);
     faces->hide();
 
     auto *sizes = new QListWidget(client);
-    QFont sizeFont(QStringLiteral("Times New Roman"));
+    QFont sizeFont = designFont();
     sizeFont.setPointSizeF(9.75);
     sizes->setFont(sizeFont);
     sizes->addItems(m_cwiat.fontList(Cwiat::kSizeList).items());
-    describe(sizes, indexed(u"List_font", 1), QStringLiteral(" Определя размера на буквите "),
-             QStringLiteral("Размер  шрифт"));
+    describe(sizes, indexed(u"List_font", 1), QStringLiteral("Размер  шрифт"),
+             QStringLiteral(" Определя размера на буквите "));
     place(sizes, 3840, 3840, 855, 735);
 
     m_listFont = {faces, sizes};
@@ -258,9 +237,8 @@ void CwiatWindow::buildFontArea(QWidget *client)
     m_sample = new QLineEdit(QStringLiteral("Шрифт"), client);
     m_sample->setReadOnly(true);
     m_sample->setAlignment(Qt::AlignCenter);
-    describe(m_sample, indexed(u"Text_Cv", 0),
-             QStringLiteral("Полето илюстрира шрифт, размер на букви, цвят и фон на букви "),
-             QStringLiteral("Образец на шрифт"));
+    describe(m_sample, indexed(u"Text_Cv", 0), QStringLiteral("Образец на шрифт"),
+             QStringLiteral("Полето илюстрира шрифт, размер на букви, цвят и фон на букви "));
     place(m_sample, 600, 4200, 2655, 405);
 }
 
@@ -345,15 +323,15 @@ void CwiatWindow::showModel()
 {
     const QScopedValueRollback<bool> showing(m_showing, true);
 
-    setRole(m_client, QPalette::Window, m_cwiat.windowBackground());
-    setRole(m_picColor, QPalette::Window, m_cwiat.swatchColour());
+    setRole(m_client, QPalette::Window, colourOf(m_cwiat.windowBackground()));
+    setRole(m_picColor, QPalette::Window, colourOf(m_cwiat.swatchColour()));
     m_colourCaption->setText(m_cwiat.colourCaption());
     for (int k = 0; k < Cwiat::kComponents; ++k) {
         m_sliders[k]->setValue(m_cwiat.sliderPosition(k));
         m_readouts[k]->setText(m_cwiat.readout(k));
     }
     for (int e = 0; e < Cweta::kElements; ++e)
-        setRole(m_options[e], QPalette::Window, m_cwiat.optionColour(e));
+        setRole(m_options[e], QPalette::Window, colourOf(m_cwiat.optionColour(e)));
     m_options[m_cwiat.editedElement()]->setChecked(true);
 
     for (int list : {Cwiat::kFaceList, Cwiat::kSizeList}) {
@@ -369,7 +347,7 @@ void CwiatWindow::showModel()
     font.setPointSize(m_cwiat.sampleSize());
     m_sample->setFont(font);
     QPalette palette = m_sample->palette();
-    palette.setColor(QPalette::Base, toColor(m_cwiat.sampleBackground()));
-    palette.setColor(QPalette::Text, toColor(m_cwiat.sampleTextColour()));
+    palette.setColor(QPalette::Base, colourOf(m_cwiat.sampleBackground()));
+    palette.setColor(QPalette::Text, colourOf(m_cwiat.sampleTextColour()));
     m_sample->setPalette(palette);
 }

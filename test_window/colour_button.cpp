@@ -1,5 +1,7 @@
 #include "colour_button.h"
 
+#include "common/window_support.h"
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
@@ -7,9 +9,7 @@
 ColourButton::ColourButton(const QString &text, const QColor &face, QWidget *parent)
     : QPushButton(text, parent)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Button, face);
-    setPalette(pal);
+    setRole(this, QPalette::Button, face);
 }
 
 void ColourButton::paintEvent(QPaintEvent *)

@@ -1,11 +1,11 @@
 #include "picture_window.h"
 
 #include "common/twips.h"
+#include "common/window_support.h"
 #include "content/content.h"
 #include "picture_box.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 
 PictureWindow::PictureWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -19,6 +19,7 @@ PictureWindow::PictureWindow(QWidget *parent)
     m_box->setFocusPolicy(Qt::NoFocus);
     m_box->setAccessibleName(QStringLiteral("Картина"));
     m_box->setGeometry(0, 0, twips(1695), twips(1815));
+    fitAgainWhenFramed(this, [this] { fitOuterSize(); });
 }
 
 QSize PictureWindow::boxSize(const QPixmap &picture)
@@ -50,15 +51,6 @@ void PictureWindow::fitOuterSize()
     // the client area.
     const QSize frame = frameGeometry().size() - geometry().size();
     setFixedSize(m_outer - frame);
-}
-
-void PictureWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    QTimer::singleShot(0, this, [this] {
-        if (frameGeometry().size() != m_outer)
-            fitOuterSize();
-    });
 }
 
 void PictureWindow::closeEvent(QCloseEvent *event)

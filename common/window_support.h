@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+
+#include <functional>
+
+class QWidget;
+
+// What every window of the program does alike.
+
+// The design's font, "Times New Roman" 12 pt: the windows are laid out in it.
+QFont designFont();
+
+// A colour value, red + 256 * green + 65536 * blue (see ColourValue), as a colour.
+QColor colourOf(quint32 value);
+
+// A rectangle laid out in twips, in logical pixels.
+QRect twipsRect(int left, int top, int width, int height);
+
+void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
+
+// Names a control for tests and for assistive technology: its object name (the design's name
+// and index), what a screen reader calls it, and what it is for, which is also its tooltip.
+// An empty text leaves that one unset.
+void describe(QWidget *widget, const QString &objectName, const QString &accessibleName,
+              const QString &description);
+
+// The window manager's frame is known only once a window is framed, after it shows: fit, which
+// sizes the window for its frame, runs again then, on every showing.
+void fitAgainWhenFramed(QWidget *window, std::function<void()> fit);
