@@ -52,22 +52,19 @@ void Cweta::setItem(int n, const QString &text)
     if (n < 0 || n >= kItems)
         return;
     const qint32 value = NumberText::read32(text);
-    if (n == kFontFace) {
+    const int element = (n - colourItem(0)) / 4;
+    const int slot = (n - colourItem(0)) % 4;
+    m_asWritten.remove(n);
+    if (n == kFontFace)
         setFontFace(text);
-    } else if (n == kFontSize) {
+    else if (n == kFontSize)
         setFontSize(value);
-    } else if (n > kFontSize) {
-        const int element = (n - colourItem(0)) / 4;
-        const int slot = (n - colourItem(0)) % 4;
-        if (slot == 0)
-            setColour(element, quint32(value));
-        else
-            setComponent(element, slot - 1, value);
-    }
+    else if (n > kFontSize && slot == 0)
+        setColour(element, quint32(value));
+    else if (n > kFontSize)
+        setComponent(element, slot - 1, value);
     if (typedItem(n) != text)
         m_asWritten.insert(n, text);
-    else
-        m_asWritten.remove(n);
 }
 
 QStringList Cweta::items() const
