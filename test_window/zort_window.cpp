@@ -332,15 +332,15 @@ void ZortWindow::showThumbnail()
 void ZortWindow::showPictureWindow()
 {
     if (!m_zort.pictureWindowVisible()) {
-        if (m_graphika)
-            m_graphika->hide();
+        if (m_pictureWindow)
+            m_pictureWindow->hide();
         return;
     }
-    if (!m_graphika) {
-        m_graphika = new PictureWindow(this);
-        connect(m_graphika, &PictureWindow::closedByUser, &m_zort, &Zort::closePictureWindow);
+    if (!m_pictureWindow) {
+        m_pictureWindow = new PictureWindow(this);
+        connect(m_pictureWindow, &PictureWindow::closedByUser, &m_zort, &Zort::closePictureWindow);
     }
-    m_graphika->showPicture(picture(m_zort.pictureWindowItem()));
+    m_pictureWindow->showPicture(picture(m_zort.pictureWindowItem()));
 }
 
 // --- Appearance ----------------------------------------------------------------------------------

@@ -34,7 +34,7 @@ public:
     const Zort &zort() const { return m_zort; }
     // Created on first use; null until then.
     CwiatWindow *settingsWindow() const { return m_cwiat; }
-    PictureWindow *pictureWindow() const { return m_graphika; }
+    PictureWindow *pictureWindow() const { return m_pictureWindow; }
 
 public Q_SLOTS:
     // Restyles the window from the appearance settings ("Запис" of the settings window).
@@ -69,7 +69,7 @@ private:
     QPlainTextEdit *m_output = nullptr;   // Prowerka 0
     QLineEdit *m_verdict = nullptr;       // Prowerka 1
     std::array<PictureBox *, 2> m_grafika{};
-    PictureWindow *m_graphika = nullptr;  // ZORT_Graphika
+    PictureWindow *m_pictureWindow = nullptr;  // ZORT_Graphika
     CwiatWindow *m_cwiat = nullptr;
     Announcer *m_announcer = nullptr;
 
