@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSlider>
@@ -108,7 +108,7 @@ struct Quiz {
         settle();
     }
 
-    QListWidget *list(int i) const { return window->findChild<QListWidget *>(QStringLiteral("Slowo_%1").arg(i)); }
+    QListView *list(int i) const { return window->findChild<QListView *>(QStringLiteral("Slowo_%1").arg(i)); }
     QAbstractButton *button(int i) const
     {
         return window->findChild<QAbstractButton *>(QStringLiteral("Uprawl_%1").arg(i));
@@ -117,9 +117,10 @@ struct Quiz {
 
     void clickRow(int i, int row)
     {
-        QListWidget *w = list(i);
-        w->scrollToItem(w->item(row));
-        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(row)).center());
+        QListView *w = list(i);
+        const QModelIndex index = w->model()->index(row, 0);
+        w->scrollTo(index);
+        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualRect(index).center());
     }
     void clickButton(int i) { QTest::mouseClick(button(i), Qt::LeftButton); }
     void clickMenu(QMenuBar *bar, const QString &objectName)
@@ -146,8 +147,8 @@ struct Quiz {
 
     void enterMiddlePair()
     {
-        untimed([&] { clickRow(0, list(0)->count() / 2); });
-        untimed([&] { clickRow(1, list(1)->count() / 2); });
+        untimed([&] { clickRow(0, list(0)->model()->rowCount() / 2); });
+        untimed([&] { clickRow(1, list(1)->model()->rowCount() / 2); });
         untimed([&] { clickButton(Zort::Izbrah); });
     }
     // Every pair entered through the core (the window follows); far quicker than clicking.
@@ -177,10 +178,10 @@ void enterPair(benchmark::State &state, int pairs)
     for (int i = 0; i < kEnteredBefore; ++i)
         q.enterMiddlePair();
     for (auto _ : state) {
-        q.untimed([&] { q.clickRow(0, q.list(0)->count() / 2); });
-        q.untimed([&] { q.clickRow(1, q.list(1)->count() / 2); });
+        q.untimed([&] { q.clickRow(0, q.list(0)->model()->rowCount() / 2); });
+        q.untimed([&] { q.clickRow(1, q.list(1)->model()->rowCount() / 2); });
         state.SetIterationTime(q.click([&] { q.clickButton(Zort::Izbrah); }));
-        q.untimed([&] { q.clickRow(2, q.list(2)->count() - 1); });
+        q.untimed([&] { q.clickRow(2, q.list(2)->model()->rowCount() - 1); });
         q.untimed([&] { q.clickButton(Zort::Wyrni); });
     }
 }
@@ -192,7 +193,7 @@ void takeBack(benchmark::State &state, int pairs)
         q.enterMiddlePair();
     for (auto _ : state) {
         q.enterMiddlePair();
-        q.untimed([&] { q.clickRow(2, q.list(2)->count() / 2); });
+        q.untimed([&] { q.clickRow(2, q.list(2)->model()->rowCount() / 2); });
         state.SetIterationTime(q.click([&] { q.clickButton(Zort::Wyrni); }));
     }
 }
@@ -202,7 +203,7 @@ void selectIn(benchmark::State &state, int pairs, int list)
     Quiz q(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
         q.enterMiddlePair();
-    const int rows[2] = {q.list(list)->count() / 2, q.list(list)->count() / 2 - 1};
+    const int rows[2] = {q.list(list)->model()->rowCount() / 2, q.list(list)->model()->rowCount() / 2 - 1};
     int turn = 0;
     for (auto _ : state) {
         const int row = rows[turn ^= 1];
@@ -225,8 +226,8 @@ void explainBefore(benchmark::State &state, int pairs)
 {
     for (auto _ : state) {
         Quiz q(pairs);
-        q.untimed([&] { q.clickRow(0, q.list(0)->count() / 2); });
-        q.untimed([&] { q.clickRow(1, q.list(1)->count() / 2); });
+        q.untimed([&] { q.clickRow(0, q.list(0)->model()->rowCount() / 2); });
+        q.untimed([&] { q.clickRow(1, q.list(1)->model()->rowCount() / 2); });
         state.SetIterationTime(q.click([&] { q.clickButton(Zort::Obqsni); }));
     }
 }
@@ -236,7 +237,7 @@ void explainAfter(benchmark::State &state, int pairs)
     Quiz q(pairs);
     q.enterAll();
     q.untimed([&] { q.clickButton(Zort::Oceni); });
-    const int middle = q.list(2)->count() / 2;
+    const int middle = q.list(2)->model()->rowCount() / 2;
     int turn = 0;
     for (auto _ : state) {
         q.untimed([&] { q.clickRow(2, middle - (turn ^= 1)); });

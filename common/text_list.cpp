@@ -25,9 +25,11 @@ qsizetype TextList::add(const QString &text)
         row = std::upper_bound(m_items.cbegin(), m_items.cend(), text, &TextList::lessThan)
               - m_items.cbegin();
     }
+    beginInsertRows(QModelIndex(), int(row), int(row));
     m_items.insert(row, text);
     if (m_selected >= row)
         ++m_selected;
+    endInsertRows();
     return row;
 }
 
@@ -40,31 +42,57 @@ void TextList::addAll(const QStringList &texts)
     }
     // Into an empty sorted list one stable sort gives the same order as inserting each text after
     // its equals, without moving the whole list along at every insertion (quadratic at 10,000).
+    beginResetModel();
     m_items = texts;
     std::stable_sort(m_items.begin(), m_items.end(), &TextList::lessThan);
-}
-
-void TextList::insertAt(qsizetype row, const QString &text)
-{
-    row = qBound(qsizetype(0), row, m_items.size());
-    m_items.insert(row, text);
-    if (m_selected >= row)
-        ++m_selected;
+    endResetModel();
 }
 
 void TextList::removeAt(qsizetype row)
 {
     if (row < 0 || row >= m_items.size())
         return;
-    m_items.removeAt(row);
+    // The selection moves first: a view that hears of the removal already finds it where it ends.
     if (m_selected == row)
         m_selected = -1;
     else if (m_selected > row)
         --m_selected;
+    beginRemoveRows(QModelIndex(), int(row), int(row));
+    m_items.removeAt(row);
+    endRemoveRows();
 }
 
 void TextList::clear()
 {
+    beginResetModel();
     m_items.clear();
     m_selected = -1;
+    endResetModel();
+}
+
+void TextList::descriptionsChanged()
+{
+    if (!m_items.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(m_items.size() - 1)), {Qt::AccessibleDescriptionRole});
+}
+
+int TextList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+QVariant TextList::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_items.at(index.row());
+    case Qt::AccessibleDescriptionRole:
+        if (const QString text = describeRow ? describeRow(index.row()) : QString(); !text.isEmpty())
+            return text;
+        return QVariant();
+    default:
+        return QVariant();
+    }
 }

@@ -1,5 +1,23 @@
 #include "content.h"
 
+#include "common/number_text.h"
+
+WindowLayout WindowLayout::fromRecord(const QStringList &record)
+{
+    auto number = [&](int item) { return NumberText::read32(record.value(item)); };
+    return {record.value(0), number(1), {number(2), number(4)}, {number(3), number(5)}};
+}
+
+qint16 Content::explanationFlag(int k) const
+{
+    return k >= 1 ? NumberText::read16(flags.value(k)) : 0;
+}
+
+qint16 Content::pictureFlag(int k) const
+{
+    return k >= 1 ? NumberText::read16(pictureFlags.value(k)) : 0;
+}
+
 QStringList Content::linesOf(int k) const
 {
     return k >= 1 && k <= lines.size() ? lines.at(k - 1) : QStringList();
@@ -26,9 +44,7 @@ Content contentFromTables(const QuizTables &t)
         return QString::fromRawData(reinterpret_cast<const QChar *>(t.text + s[0]), s[1]);
     };
     Content c;
-    c.layout << next();
-    for (int number : t.layout)
-        c.layout << QString::number(number);
+    c.window = {next(), t.layout[0], {t.layout[1], t.layout[3]}, {t.layout[2], t.layout[4]}};
     c.instructions = next();
     c.expressionsName = next();
     c.meaningsName = next();

@@ -4,16 +4,32 @@
 #include <QString>
 #include <QStringList>
 
-// One test's content: the two lists to be paired, the main window's caption and list geometry,
+#include <array>
+
+// Where the main window puts its lists, and its caption (Danni 3). Widths and lefts are in twips;
+// a width of 0 or less keeps the laid-out place.
+struct WindowLayout
+{
+    QString caption;
+    qint32 outerWidth = 0;
+    std::array<qint32, 2> listLeft{};  // Slowo 0 and 1
+    std::array<qint32, 2> listWidth{};
+
+    // From the positional record: caption, outer width, then left and width of each list. A
+    // missing item or one that is no number reads as 0.
+    static WindowLayout fromRecord(const QStringList &record);
+};
+
+// One quiz's content: the two lists to be paired, the main window's caption and list geometry,
 // the instruction text, the explanation flags and lines, and the picture table. Expression k and
 // meaning k (content numbers, counted from 1) belong together; there is no other answer key.
 //
-// Content is a plain value handed to the test window, so the same rules run on any table.
+// Content is a plain value handed to the quiz window, so the same rules run on any table.
 struct Content
 {
     QStringList expressions;   // Danni 0
     QStringList meanings;      // Danni 1
-    QStringList layout;        // Danni 3: caption, outer width, left list left/width, right list left/width (twips)
+    WindowLayout window;       // Danni 3
     QString instructions;      // Ukazanie 0
     // What a screen reader calls the two lists.
     QString expressionsName = QStringLiteral("Латински изрази");
@@ -24,9 +40,14 @@ struct Content
     QStringList pictureFlags;  // Spis_graf: item 0 a heading, item k the picture flag of content number k
     QStringList pictures;      // Graphika 1..30 at index 0..29: an image file or resource path, empty for none
 
-    // Explanation lines of content number k, or none when k has no line list.
+    // Everything below counts content numbers from 1; a number outside a table reads as nothing.
+    QString expression(int k) const { return expressions.value(k - 1); }
+    QString meaning(int k) const { return meanings.value(k - 1); }
+    // The flags' leading numbers; a flag that is no number reads as 0.
+    qint16 explanationFlag(int k) const;
+    qint16 pictureFlag(int k) const;
     QStringList linesOf(int k) const;
-    // Image path of content number k, or an empty text when k has no stored picture.
+    // An image file or resource path.
     QString pictureOf(int k) const;
 };
 

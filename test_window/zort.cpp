@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -12,13 +13,19 @@ constexpr int kLeft = 0;   // expressions: Slowo 0, dum_N 0, Danni 0
 constexpr int kRight = 1;  // meanings:    Slowo 1, dum_N 1, Danni 1
 constexpr int kEntered = 2;
 
-// Position of the number text k in a number list that holds "1", "2", ... in order (dum_N 4 or 5):
-// the first match is at k - 1 when k is one of its items, and there is none otherwise.
-qsizetype positionInNumbers(const TextList &numbers, const QString &k)
+// Numbers beyond a 16-bit integer saturate, as reading their text back would.
+qint16 saturated16(qsizetype n)
+{
+    return qint16(std::clamp<qsizetype>(n, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
+}
+
+// Position in Danni of the number text k, as dum_N 4 or 5 ("1".."count") would find it: at k - 1
+// when k is one of its items, nowhere otherwise.
+qsizetype positionOfNumber(const QString &k, qsizetype count)
 {
     bool ok = false;
     const qsizetype value = k.toLongLong(&ok);
-    if (!ok || value < 1 || value > numbers.count() || numbers.at(value - 1) != k)
+    if (!ok || value < 1 || value > count || QString::number(value) != k)
         return -1;
     return value - 1;
 }
@@ -37,18 +44,49 @@ Zort::Zort(Content content, QObject *parent)
         for (qsizetype j = texts.size() - 1; j >= 0; --j)
             m_firstIndex[side].insert(texts.at(j), j);
     }
+    m_slowo[kEntered].describeRow = [this](qsizetype row) { return m_evaluated ? verdictOf(isCorrect(row)) : QString(); };
 }
 
-qint16 Zort::pictureFlag(int p) const
+Zort::NumberList Zort::dumN(int i) const
 {
-    const QStringList &flags = m_content.pictureFlags;
-    return p >= 1 && p < flags.size() ? NumberText::read16(flags.at(p)) : 0;
+    switch (i) {
+    case kLeft:
+    case kRight: {
+        NumberList list{{}, m_numbersSelected.at(i)};
+        list.numbers.reserve(m_slowo[i].count());
+        for (const QString &text : m_slowo[i].items())
+            list.numbers << QString::number(firstNumberOf(i, text));
+        return list;
+    }
+    case 2:
+    case 3:
+        return {m_enteredNumbers.at(i - 2)};
+    case 4:
+    case 5: {
+        NumberList list;
+        const qsizetype n = (i == 4 ? m_content.expressions : m_content.meanings).size();
+        for (qsizetype k = 1; k <= n; ++k)
+            list.numbers << QString::number(k);
+        return list;
+    }
+    default:
+        return {};
+    }
 }
 
-qint16 Zort::explanationFlag(int p) const
+QString Zort::verdictText() const
 {
-    const QStringList &flags = m_content.flags;
-    return p >= 1 && p < flags.size() ? NumberText::read16(flags.at(p)) : 0;
+    return m_verdict ? verdictOf(*m_verdict) : QString();
+}
+
+bool Zort::isCorrect(qsizetype enteredRow) const
+{
+    return m_enteredNumbers[0].at(enteredRow) == m_enteredNumbers[1].at(enteredRow);
+}
+
+QString Zort::verdictOf(bool correct)
+{
+    return correct ? QStringLiteral("ДА") : QStringLiteral("НЕ");
 }
 
 // --- Start-up ------------------------------------------------------------------------------------
@@ -56,22 +94,9 @@ qint16 Zort::explanationFlag(int p) const
 void Zort::Form_Load()
 {
     m_brojWerni = 0;
-    const QStringList &layout = m_content.layout;
-    auto layoutNumber = [&](int item) {
-        return NumberText::read32(item < layout.size() ? layout.at(item) : QString());
-    };
-    m_caption = layout.value(0);
-    m_outerWidth = layoutNumber(1);
-    m_listLeft = {layoutNumber(2), layoutNumber(4)};
-    m_listWidth = {layoutNumber(3), layoutNumber(5)};
-    Q_EMIT captionChanged();
-
     setOutput(m_content.instructions);
-    const qsizetype a = m_content.expressions.size();
-    const qsizetype b = m_content.meanings.size();
-    m_nastroiki = QString::number(qMin(a, b));
+    m_nastroiki = qMin(m_content.expressions.size(), m_content.meanings.size());
 
-    Nomerirai_danni();
     Zaredi_slowa();
     Opredeli_nomera();
 
@@ -80,63 +105,23 @@ void Zort::Form_Load()
     Razreshi_ocenka();
 }
 
-void Zort::Nomerirai_danni()
-{
-    m_numbersParallel = false; // the numbers dum_N 0 and 1 were taken from may change
-    const std::array<qsizetype, 2> counts{m_content.expressions.size(), m_content.meanings.size()};
-    for (int side = 0; side < 2; ++side) {
-        TextList &numbers = m_dumN[4 + side];
-        numbers.clear();
-        for (qsizetype k = 1; k <= counts[side]; ++k)
-            numbers.add(QString::number(k));
-    }
-}
-
 void Zort::Zaredi_slowa()
 {
-    m_numbersParallel = false; // rows without numbers until Opredeli_nomera
     m_slowo[kLeft].addAll(m_content.expressions);
     m_slowo[kRight].addAll(m_content.meanings);
-    Q_EMIT listReset(kLeft);
-    Q_EMIT listReset(kRight);
 }
 
-QString Zort::firstNumberOf(int side, const QString &text) const
+int Zort::firstNumberOf(int side, const QString &text) const
 {
-    const qsizetype j = m_firstIndex[side].value(text, -1);
-    // A text that is not in the content cannot be on display; "0" keeps the lists parallel anyway.
-    return j >= 0 ? m_dumN[4 + side].at(j) : QStringLiteral("0");
-}
-
-void Zort::rebuildNumbers(int side)
-{
-    TextList &numbers = m_dumN[side];
-    numbers.clear();
-    for (const QString &text : m_slowo[side].items())
-        numbers.add(firstNumberOf(side, text));
+    // A text that is not in the content cannot be on display.
+    return int(m_firstIndex[side].value(text, -1) + 1);
 }
 
 void Zort::Opredeli_nomera()
 {
-    rebuildNumbers(kLeft);
-    rebuildNumbers(kRight);
-    m_numbersParallel = true;
-}
-
-void Zort::numbersAfterTakeBack(const std::array<qsizetype, 2> &restoredRows)
-{
-    if (!m_numbersParallel) {
-        Opredeli_nomera();
-        return;
-    }
-    // Every other row already holds its first-match number, so this ends exactly where a full
-    // rebuild ends, selection included: a rebuilt list starts with nothing selected.
-    for (int side : {kLeft, kRight}) {
-        const qsizetype row = restoredRows[side];
-        if (row >= 0)
-            m_dumN[side].insertAt(row, firstNumberOf(side, m_slowo[side].at(row)));
-        m_dumN[side].setSelected(-1);
-    }
+    // dum_N 0 and 1 are numbered from their rows as they are asked for; a fresh numbering has
+    // nothing selected.
+    m_numbersSelected = {-1, -1};
 }
 
 void Zort::Razreshi_ocenka()
@@ -199,14 +184,13 @@ void Zort::Wywedi_dwojka()
     const qsizetype iR = m_slowo[kRight].selected();
     if (iL < 0 || iR < 0)
         return;
-    const QString entry = m_slowo[kLeft].at(iL) + u' ' + m_slowo[kRight].at(iR);
-    addToSlowo(kEntered, entry);
-    m_dumN[2].add(m_dumN[kLeft].at(iL));
-    m_dumN[3].add(m_dumN[kRight].at(iR));
+    const QString expression = m_slowo[kLeft].at(iL);
+    const QString meaning = m_slowo[kRight].at(iR);
+    m_slowo[kEntered].add(expression + u' ' + meaning);
+    m_enteredNumbers[0] << QString::number(firstNumberOf(kLeft, expression));
+    m_enteredNumbers[1] << QString::number(firstNumberOf(kRight, meaning));
     removeFromSlowo(kLeft, iL);
     removeFromSlowo(kRight, iR);
-    m_dumN[kLeft].removeAt(iL);
-    m_dumN[kRight].removeAt(iR);
     Obnowi_ostawashti();
 }
 
@@ -225,29 +209,21 @@ void Zort::Slowo_Click(qint16 Index)
         return;
     switch (Index) {
     case kLeft:
-        setDumNIndex(kLeft, p);
-        m_tekushtNomer = NumberText::read16(m_dumN[kLeft].at(p));
+        m_numbersSelected[kLeft] = p;
+        m_tekushtNomer = saturated16(firstNumberOf(kLeft, m_slowo[kLeft].at(p)));
         Pokazhi_grafika(m_tekushtNomer);
         break;
     case kRight:
-        setDumNIndex(kRight, p);
+        m_numbersSelected[kRight] = p;
         break;
     case kEntered:
         setOutput(QString());
-        setDumNIndex(2, p);
-        m_tekushtNomer = NumberText::read16(m_dumN[2].at(p));
+        m_tekushtNomer = NumberText::read16(m_enteredNumbers[0].at(p));
         Pokazhi_grafika(m_tekushtNomer);
-        m_verdictCorrect = m_dumN[2].at(p) == m_dumN[3].at(p);
-        m_verdictText = m_verdictCorrect ? QStringLiteral("ДА") : QStringLiteral("НЕ");
+        m_verdict = isCorrect(p);
         Q_EMIT verdictChanged();
         break;
     }
-}
-
-void Zort::dum_N_Click(qint16 Index)
-{
-    if (Index == kLeft || Index == kRight)
-        setSlowoIndex(Index, m_dumN[Index].selected());
 }
 
 void Zort::selectSlowo(int list, qsizetype row)
@@ -265,21 +241,20 @@ void Zort::Wyrni_dwojka()
     if (s < 0)
         return;
 
-    std::array<qsizetype, 2> restoredRows{-1, -1};
-    const qsizetype p = positionInNumbers(m_dumN[4], m_dumN[2].at(s));
+    const qsizetype p = positionOfNumber(m_enteredNumbers[0].at(s), m_content.expressions.size());
     if (p >= 0)
-        restoredRows[kLeft] = addToSlowo(kLeft, m_content.expressions.at(p));
-    const qsizetype q = positionInNumbers(m_dumN[5], m_dumN[3].at(s));
+        m_slowo[kLeft].add(m_content.expressions.at(p));
+    const qsizetype q = positionOfNumber(m_enteredNumbers[1].at(s), m_content.meanings.size());
     if (q >= 0)
-        restoredRows[kRight] = addToSlowo(kRight, m_content.meanings.at(q));
+        m_slowo[kRight].add(m_content.meanings.at(q));
 
-    m_dumN[2].removeAt(s);
-    m_dumN[3].removeAt(s);
+    m_enteredNumbers[0].removeAt(s);
+    m_enteredNumbers[1].removeAt(s);
     removeFromSlowo(kEntered, s);
 
     if (entered.count() > s)
         setSlowoIndex(kEntered, s);
-    numbersAfterTakeBack(restoredRows); // Opredeli_nomera
+    Opredeli_nomera();
 
     Obnowi_ostawashti();
     if (!entered.hasSelection() && !entered.isEmpty())
@@ -291,22 +266,23 @@ void Zort::Wyrni_dwojka()
 void Zort::Oceni_dwojkite()
 {
     m_brojWerni = 0;
-    const qint16 n = NumberText::read16(m_nastroiki);
+    const qint16 n = saturated16(m_nastroiki);
     const TextList &entered = m_slowo[kEntered];
     for (qsizetype r = 0; r < entered.count(); ++r) {
-        if (m_dumN[2].at(r) == m_dumN[3].at(r) && m_brojWerni < std::numeric_limits<qint16>::max())
+        if (isCorrect(r) && m_brojWerni < std::numeric_limits<qint16>::max())
             ++m_brojWerni;
     }
     // Rounded to the nearest whole number, ties to the even one (the default rounding mode).
     const long score = n > 0 ? std::lrint(m_brojWerni * 100.0 / n) : 0;
-    m_evaluated = true;
     setEnabled(Izbrah, false);
     setEnabled(Wyrni, false);
     setCounter(QStringLiteral("Верни: ") + QString::number(score) + u'%');
     if (!entered.isEmpty())
         setSlowoIndex(kEntered, 0);
     Slowo_Click(kEntered);
-    m_verdictVisible = true;
+    // Shown from here on: each pair is read with its verdict.
+    m_evaluated = true;
+    m_slowo[kEntered].descriptionsChanged();
     Q_EMIT verdictChanged();
 }
 
@@ -315,9 +291,9 @@ void Zort::Oceni_dwojkite()
 void Zort::Obqsni_element(qint16 p)
 {
     const QString q(QChar(u'"'));
-    QString text = QStringLiteral("\r\n") + q + m_content.expressions.value(p - 1) + q
-                   + QStringLiteral(" е във връзка с ") + q + m_content.meanings.value(p - 1) + q;
-    if (explanationFlag(p) > 0) {
+    QString text = QStringLiteral("\r\n") + q + m_content.expression(p) + q
+                   + QStringLiteral(" е във връзка с ") + q + m_content.meaning(p) + q;
+    if (m_content.explanationFlag(p) > 0) {
         for (const QString &line : m_content.linesOf(p))
             text += QStringLiteral("\r\n") + line;
     }
@@ -331,7 +307,7 @@ void Zort::Obqsni_i_wywedi()
     if (v < 0)
         return;
     setOutput(QString());
-    const qint16 p = NumberText::read16(firstNumberOf(kLeft, m_slowo[kLeft].at(v)));
+    const qint16 p = saturated16(firstNumberOf(kLeft, m_slowo[kLeft].at(v)));
     Wywedi_dwojka();
     Obqsni_element(p);
 }
@@ -339,17 +315,15 @@ void Zort::Obqsni_i_wywedi()
 void Zort::Obqsni_wywedena()
 {
     const qsizetype r = m_slowo[kEntered].selected();
-    if (r < 0)
-        return;
-    setDumNIndex(2, r);
-    Obqsni_element(NumberText::read16(m_dumN[2].at(r)));
+    if (r >= 0)
+        Obqsni_element(NumberText::read16(m_enteredNumbers[0].at(r)));
 }
 
 // --- Pictures ------------------------------------------------------------------------------------
 
 void Zort::Pokazhi_grafika(qint16 p)
 {
-    m_thumbnail = pictureFlag(p) != 0 ? p : 0;
+    m_thumbnail = m_content.pictureFlag(p) != 0 ? p : 0;
     Q_EMIT thumbnailChanged();
     if (m_pictureWindowVisible) {
         m_pictureWindowVisible = false;
@@ -362,7 +336,7 @@ void Zort::Grafika_Click()
     // The picture the thumbnail shows, which an explanation may have set to another item than the
     // current one.
     const int n = m_thumbnail;
-    if (pictureFlag(n) <= 0)
+    if (m_content.pictureFlag(n) <= 0)
         return;
     m_pictureWindowItem = n;
     m_pictureWindowVisible = true;
@@ -392,27 +366,15 @@ void Zort::setSlowoIndex(int i, qsizetype row)
         Slowo_Click(qint16(i));
 }
 
-void Zort::setDumNIndex(int i, qsizetype row)
-{
-    TextList &list = m_dumN[i];
-    const qsizetype before = list.selected();
-    list.setSelected(row);
-    if (list.selected() != before && list.hasSelection())
-        dum_N_Click(qint16(i));
-}
-
-qsizetype Zort::addToSlowo(int i, const QString &text)
-{
-    const qsizetype row = m_slowo[i].add(text);
-    Q_EMIT rowInserted(i, int(row));
-    return row;
-}
-
 void Zort::removeFromSlowo(int i, qsizetype row)
 {
     const bool wasSelected = m_slowo[i].selected() == row;
     m_slowo[i].removeAt(row);
-    Q_EMIT rowRemoved(i, int(row));
+    if (i < kEntered) {
+        // The number list loses the row with its list, and its selection moves as a list's does.
+        qsizetype &selected = m_numbersSelected[i];
+        selected = selected == row ? -1 : selected - (selected > row ? 1 : 0);
+    }
     if (wasSelected)
         Q_EMIT selectionChanged(i, -1);
 }

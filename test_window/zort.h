@@ -8,11 +8,12 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
-// The test held by the main window ZORT: the visible lists Slowo 0..2, their hidden companions
+// The quiz held by the main window ZORT: the visible lists Slowo 0..2, their hidden companions
 // dum_N 0..5, Nastroiki, the counter label, the output and verdict boxes, the button states and
 // the thumbnail. QtCore only, so every rule runs and is tested without a window; the window shows
-// what this holds and passes the learner's clicks to it.
+// what this holds (the lists are its models) and passes the learner's clicks to it.
 //
 // Setting a list's selected position (from here or by the learner through selectSlowo) runs that
 // list's selection handling at once, exactly once; setting the position it already has runs
@@ -31,10 +32,24 @@ public:
     static constexpr quint32 kGreen = 65280;
     static constexpr quint32 kRed = 255;
 
+    // A hidden list dum_N as it stands. dum_N 0 and 1 hold the content number of each row of
+    // Slowo 0 and 1, dum_N 2 and 3 the numbers of each entered pair's expression and meaning,
+    // dum_N 4 and 5 the numbers "1".."n" of the content's expressions and meanings.
+    struct NumberList
+    {
+        QStringList numbers;
+        qsizetype selectedRow = -1;
+
+        const QStringList &items() const { return numbers; }
+        qsizetype count() const { return numbers.size(); }
+        QString at(qsizetype row) const { return numbers.value(row); }
+        qsizetype selected() const { return selectedRow; }
+    };
+
     explicit Zort(Content content, QObject *parent = nullptr);
 
-    // Start-up: caption and geometry from the content, the instruction text, the lists, the first
-    // items selected and the evaluate-button rule.
+    // Start-up: the instruction text, the lists, the first items selected and the evaluate-button
+    // rule.
     void Form_Load();
 
     // --- What the learner does -----------------------------------------------------------------
@@ -49,58 +64,32 @@ public:
     // The learner closed the picture window with its close box.
     void closePictureWindow();
 
-    // --- Operations, in the order the test uses them -------------------------------------------
-    void Nomerirai_danni();
-    void Zaredi_slowa();
-    void Opredeli_nomera();
-    void Razreshi_ocenka();
-    void Wywedi_dwojka();
-    void Obnowi_ostawashti();
-    void Slowo_Click(qint16 Index);
-    void dum_N_Click(qint16 Index);
-    void Wyrni_dwojka();
-    void Oceni_dwojkite();
-    void Obqsni_element(qint16 p);
-    void Obqsni_i_wywedi();
-    void Obqsni_wywedena();
-    void Pokazhi_grafika(qint16 p);
-
     // --- State -----------------------------------------------------------------------------------
     const Content &content() const { return m_content; }
     const TextList &slowo(int i) const { return m_slowo.at(i); }
-    const TextList &dumN(int i) const { return m_dumN.at(i); }
-    const QString &nastroiki() const { return m_nastroiki; }
+    TextList *slowoModel(int i) { return &m_slowo.at(i); }
+    NumberList dumN(int i) const;
+    // The number of pairs the score is counted against.
+    qsizetype nastroiki() const { return m_nastroiki; }
     qint16 brojWerni() const { return m_brojWerni; }
     qint16 tekushtNomer() const { return m_tekushtNomer; }
     bool evaluated() const { return m_evaluated; }
 
-    const QString &caption() const { return m_caption; }
-    qint32 outerWidth() const { return m_outerWidth; }          // twips
-    qint32 listLeft(int i) const { return m_listLeft.at(i); }   // twips, Slowo 0 and 1
-    qint32 listWidth(int i) const { return m_listWidth.at(i); } // twips
-
     const QString &output() const { return m_output; }          // Prowerka 0
     const QString &counter() const { return m_counter; }        // Ndapis
-    bool verdictCorrect() const { return m_verdictCorrect; }    // Prowerka 1
-    const QString &verdictText() const { return m_verdictText; } // empty until a pair is judged
-    quint32 verdictColour() const { return m_verdictCorrect ? kGreen : kRed; }
-    bool verdictVisible() const { return m_verdictVisible; }
+    // Prowerka 1: the last judged pair's verdict; green, with no text, until a pair is judged.
+    bool verdictCorrect() const { return m_verdict.value_or(true); }
+    QString verdictText() const;
+    quint32 verdictColour() const { return verdictCorrect() ? kGreen : kRed; }
+    bool verdictVisible() const { return m_evaluated; }
     bool isEnabled(int button) const { return m_enabled.at(button); }
 
     int thumbnail() const { return m_thumbnail; }               // content number shown, 0 = blank
     bool pictureWindowVisible() const { return m_pictureWindowVisible; }
     int pictureWindowItem() const { return m_pictureWindowItem; }
-    // The picture flag of content number p; no flag entry or no number reads as 0.
-    qint16 pictureFlag(int p) const;
-    // The explanation flag of content number p; likewise.
-    qint16 explanationFlag(int p) const;
 
 Q_SIGNALS:
-    void listReset(int list);
-    void rowInserted(int list, int row);
-    void rowRemoved(int list, int row);
     void selectionChanged(int list, int row);
-    void captionChanged();
     void outputChanged();
     void counterChanged();
     void verdictChanged();
@@ -109,19 +98,32 @@ Q_SIGNALS:
     void pictureWindowChanged();
 
 private:
+    friend class ZortSteps; // the tests' way to a single step
+
+    // The steps, in the order the quiz uses them.
+    void Zaredi_slowa();
+    void Opredeli_nomera();
+    void Razreshi_ocenka();
+    void Wywedi_dwojka();
+    void Obnowi_ostawashti();
+    void Slowo_Click(qint16 Index);
+    void Wyrni_dwojka();
+    void Oceni_dwojkite();
+    void Obqsni_element(qint16 p);
+    void Obqsni_i_wywedi();
+    void Obqsni_wywedena();
+    void Pokazhi_grafika(qint16 p);
+
     void setSlowoIndex(int i, qsizetype row);
-    void setDumNIndex(int i, qsizetype row);
-    qsizetype addToSlowo(int i, const QString &text);
     void removeFromSlowo(int i, qsizetype row);
     void setEnabled(int button, bool enabled);
     void setOutput(const QString &text);
     void setCounter(const QString &text);
-    // Content number text of the first content item with exactly this text, "0" when none.
-    QString firstNumberOf(int side, const QString &text) const;
-    void rebuildNumbers(int side);
-    // Take-back's Opredeli_nomera: the restored texts' numbers put in at their rows, when dum_N 0
-    // and 1 are known to hold the first-match number of every row (see m_numbersParallel).
-    void numbersAfterTakeBack(const std::array<qsizetype, 2> &restoredRows);
+    // Content number of the first content item with exactly this text, 0 when none: repeated
+    // texts share the number of the first.
+    int firstNumberOf(int side, const QString &text) const;
+    bool isCorrect(qsizetype enteredRow) const;
+    static QString verdictOf(bool correct);
 
     Content m_content;
     // First position of each text in Danni 0 and Danni 1: lookups keep their first-match meaning
@@ -129,26 +131,17 @@ private:
     std::array<QHash<QString, qsizetype>, 2> m_firstIndex;
 
     std::array<TextList, kVisibleLists> m_slowo{TextList(true), TextList(true), TextList(false)};
-    std::array<TextList, kHiddenLists> m_dumN;
-    // True from a full Opredeli_nomera on while dum_N 0 and 1 are only changed alongside their
-    // visible lists, row for row: then each of their rows holds firstNumberOf that visible row, and
-    // a take-back need not look up every row again (at 10,000 pairs that alone costs about 1 ms).
-    bool m_numbersParallel = false;
-    QString m_nastroiki = QStringLiteral("0");
+    // dum_N 0 and 1 follow their rows; only their selection is their own, cleared by a numbering.
+    std::array<qsizetype, 2> m_numbersSelected{-1, -1};
+    std::array<QStringList, 2> m_enteredNumbers; // dum_N 2 and 3
+    qsizetype m_nastroiki = 0;
     qint16 m_brojWerni = 0;
     qint16 m_tekushtNomer = 0;
     bool m_evaluated = false;
 
-    QString m_caption;
-    qint32 m_outerWidth = 0;
-    std::array<qint32, 2> m_listLeft{0, 0};
-    std::array<qint32, 2> m_listWidth{0, 0};
-
     QString m_output;
     QString m_counter;
-    bool m_verdictCorrect = true; // green as laid out
-    QString m_verdictText;
-    bool m_verdictVisible = false;
+    std::optional<bool> m_verdict;
     std::array<bool, kButtons> m_enabled{true, true, false, true};
 
     int m_thumbnail = 0;

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -121,9 +120,14 @@ void ZortWindow::buildControls()
         describe(list, QStringLiteral("Slowo_%1").arg(i), listNames[i], listTips[i]);
         keepOwnLook(list);
         list->setGeometry(listRects[i]);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setUniformItemSizes(true);
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, i] { learnerSelected(i); });
+        list->setModel(m_zort.slowoModel(i));
+        // A learner moves a selection but cannot take it away: the list shows the quiz's again.
+        connect(list, &QuizList::chosen, this, [this, i](int row) {
+            if (row >= 0)
+                m_zort.selectSlowo(i, row);
+            else
+                m_slowo[i]->showSelected(m_zort.slowo(i).selected());
+        });
         m_slowo[i] = list;
     }
 
@@ -180,7 +184,7 @@ void ZortWindow::buildControls()
         box->setAutoFillBackground(true);
         m_grafika[i] = box;
     }
-    m_grafika[1]->hide(); // holds the blank picture
+    m_grafika[1]->hide(); // the blank picture
     m_announcer = new Announcer(client);
     connect(m_grafika[0], &PictureBox::clicked, &m_zort, &Zort::Grafika_Click);
 
@@ -194,17 +198,15 @@ void ZortWindow::buildControls()
 
 void ZortWindow::connectCore()
 {
-    connect(&m_zort, &Zort::listReset, this, &ZortWindow::resetList);
-    connect(&m_zort, &Zort::rowInserted, this, &ZortWindow::insertRow);
-    connect(&m_zort, &Zort::rowRemoved, this, &ZortWindow::removeRow);
-    connect(&m_zort, &Zort::selectionChanged, this, [this](int list, int) { showSelection(list); });
-    connect(&m_zort, &Zort::captionChanged, this, &ZortWindow::showCaptionAndGeometry);
+    // The core's selection is what the lists show: a learner's choice comes back this way too.
+    connect(&m_zort, &Zort::selectionChanged, this, [this](int list, int row) { m_slowo[list]->showSelected(row); });
     connect(&m_zort, &Zort::outputChanged, this, &ZortWindow::showOutput);
     connect(&m_zort, &Zort::counterChanged, this, &ZortWindow::showCounter);
     connect(&m_zort, &Zort::verdictChanged, this, &ZortWindow::showVerdict);
     connect(&m_zort, &Zort::buttonsChanged, this, &ZortWindow::showButtons);
     connect(&m_zort, &Zort::thumbnailChanged, this, &ZortWindow::showThumbnail);
     connect(&m_zort, &Zort::pictureWindowChanged, this, &ZortWindow::showPictureWindow);
+    showCaptionAndGeometry();
     showCounter();
     showButtons();
     showVerdict();
@@ -233,85 +235,20 @@ void ZortWindow::closeEvent(QCloseEvent *event)
     QApplication::quit();
 }
 
-// --- Lists ---------------------------------------------------------------------------------------
-
-void ZortWindow::learnerSelected(int list)
-{
-    if (m_mirroring)
-        return;
-    const QModelIndexList rows = m_slowo[list]->selectionModel()->selectedRows();
-    // An assistive tool's select adds its row to the selection the list shows, so two rows can
-    // be selected at once: the learner chose the one the test does not hold yet.
-    const qsizetype held = m_zort.slowo(list).selected();
-    int row = -1;
-    for (const QModelIndex &index : rows) {
-        row = index.row();
-        if (row != held)
-            break;
-    }
-    // The learner moves a selection but cannot take it away (Ctrl+click would): after the
-    // evaluation a pair must stay selected, or "Обясни" would let "Оцени" run a second time.
-    if (row >= 0)
-        m_zort.selectSlowo(list, row);
-    showSelection(list);
-}
-
-void ZortWindow::resetList(int list)
-{
-    const QSignalBlocker guard(m_slowo[list]);
-    m_slowo[list]->clear();
-    m_slowo[list]->addItems(m_zort.slowo(list).items());
-    showSelection(list);
-}
-
-void ZortWindow::insertRow(int list, int row)
-{
-    const QSignalBlocker guard(m_slowo[list]);
-    m_slowo[list]->insertItem(row, m_zort.slowo(list).at(row));
-    showSelection(list);
-}
-
-void ZortWindow::removeRow(int list, int row)
-{
-    {
-        const QSignalBlocker guard(m_slowo[list]);
-        delete m_slowo[list]->takeItem(row);
-    }
-    // The widget moves its current row by itself; the test's own selection is what shows.
-    showSelection(list);
-}
-
-void ZortWindow::showSelection(int list)
-{
-    QListWidget *widget = m_slowo[list];
-    const qsizetype row = m_zort.slowo(list).selected();
-    const QModelIndexList shown = widget->selectionModel()->selectedRows();
-    const int shownRow = shown.isEmpty() ? -1 : shown.first().row();
-    if (shown.size() <= 1 && shownRow == row && (row < 0 || widget->currentRow() == row))
-        return;
-    const bool wasMirroring = std::exchange(m_mirroring, true);
-    if (row < 0) {
-        widget->selectionModel()->clearSelection();
-    } else {
-        widget->setCurrentRow(int(row), QItemSelectionModel::ClearAndSelect);
-        widget->scrollToItem(widget->item(int(row)));
-    }
-    m_mirroring = wasMirroring;
-}
-
 // --- Labels, boxes and buttons -------------------------------------------------------------------
 
 void ZortWindow::showCaptionAndGeometry()
 {
-    setWindowTitle(m_zort.caption());
-    // Geometry from the content; a missing or non-positive width keeps the laid-out place.
+    const WindowLayout &layout = m_zort.content().window;
+    setWindowTitle(layout.caption);
+    // A missing or non-positive width keeps the laid-out place.
     for (int i = 0; i < 2; ++i) {
-        if (m_zort.listWidth(i) <= 0)
+        if (layout.listWidth[i] <= 0)
             continue;
         const QRect r = m_slowo[i]->geometry();
-        m_slowo[i]->setGeometry(twips(qMax(0, m_zort.listLeft(i))), r.top(), twips(m_zort.listWidth(i)), r.height());
+        m_slowo[i]->setGeometry(twips(qMax(0, layout.listLeft[i])), r.top(), twips(layout.listWidth[i]), r.height());
     }
-    m_outerWidthPx = m_zort.outerWidth() > 0 ? twips(m_zort.outerWidth()) : twips(kClientWidth);
+    m_outerWidthPx = layout.outerWidth > 0 ? twips(layout.outerWidth) : twips(kClientWidth);
     // A width far beyond the screens (a slip in the content) would ask for a backing store of
     // many gigabytes; such a window gets the screens' width, never less than the laid-out one.
     const int widest = screen() ? screen()->availableVirtualGeometry().width() : 0;
@@ -361,15 +298,11 @@ void ZortWindow::showVerdict()
     m_verdict->setPalette(pal);
     m_verdict->setVisible(m_zort.verdictVisible());
     // A screen reader speaks the selected pair's verdict with the pair, not only on the square.
-    if (m_zort.verdictVisible()) {
-        if (QListWidgetItem *item = m_slowo[2]->item(int(m_zort.slowo(2).selected()))) {
-            item->setData(Qt::AccessibleDescriptionRole, m_zort.verdictText());
-            // The focused list reads the pair with its verdict itself; the evaluation selects it
-            // from elsewhere.
-            if (!m_slowo[2]->hasFocus())
-                m_announcer->announce(item->text() + QStringLiteral(". ") + m_zort.verdictText());
-        }
-    }
+    // The focused list reads the pair with its verdict itself; the evaluation selects it from
+    // elsewhere.
+    const TextList &entered = m_zort.slowo(2);
+    if (m_zort.verdictVisible() && entered.hasSelection() && !m_slowo[2]->hasFocus())
+        m_announcer->announce(entered.at(entered.selected()) + QStringLiteral(". ") + m_zort.verdictText());
 }
 
 void ZortWindow::showButtons()
@@ -393,21 +326,21 @@ QPixmap ZortWindow::picture(int contentNumber)
 void ZortWindow::showThumbnail()
 {
     const int k = m_zort.thumbnail();
-    m_grafika[0]->setPicture(k != 0 ? picture(k) : m_grafika[1]->picture());
+    m_grafika[0]->setPicture(k != 0 ? picture(k) : QPixmap());
 }
 
 void ZortWindow::showPictureWindow()
 {
     if (!m_zort.pictureWindowVisible()) {
-        if (m_graphika)
-            m_graphika->hide();
+        if (m_pictureWindow)
+            m_pictureWindow->hide();
         return;
     }
-    if (!m_graphika) {
-        m_graphika = new PictureWindow(this);
-        connect(m_graphika, &PictureWindow::closedByUser, &m_zort, &Zort::closePictureWindow);
+    if (!m_pictureWindow) {
+        m_pictureWindow = new PictureWindow(this);
+        connect(m_pictureWindow, &PictureWindow::closedByUser, &m_zort, &Zort::closePictureWindow);
     }
-    m_graphika->showPicture(picture(m_zort.pictureWindowItem()));
+    m_pictureWindow->showPicture(picture(m_zort.pictureWindowItem()));
 }
 
 // --- Appearance ----------------------------------------------------------------------------------

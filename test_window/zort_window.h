@@ -15,9 +15,9 @@ class ColourButton;
 class CwiatWindow;
 class PictureBox;
 class PictureWindow;
+class QuizList;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 
 // The main window ZORT. It lays out the controls, shows what the test (Zort) holds and passes the
@@ -34,7 +34,7 @@ public:
     const Zort &zort() const { return m_zort; }
     // Created on first use; null until then.
     CwiatWindow *settingsWindow() const { return m_cwiat; }
-    PictureWindow *pictureWindow() const { return m_graphika; }
+    PictureWindow *pictureWindow() const { return m_pictureWindow; }
 
 public Q_SLOTS:
     // Restyles the window from the appearance settings ("Запис" of the settings window).
@@ -50,13 +50,6 @@ private:
     void Izhod_Click();
     void Cwqt_Click();
 
-    // Learner selections go to the core; the core's changes are mirrored back.
-    void learnerSelected(int list);
-    void resetList(int list);
-    void insertRow(int list, int row);
-    void removeRow(int list, int row);
-    void showSelection(int list);
-
     void showCaptionAndGeometry();
     void fitOuterWidth();
     void showOutput();
@@ -70,17 +63,16 @@ private:
     Zort m_zort;
     Cweta m_cweta; // the appearance settings; only the settings window reads them
 
-    std::array<QListWidget *, Zort::kVisibleLists> m_slowo{};
+    std::array<QuizList *, Zort::kVisibleLists> m_slowo{};
     std::array<ColourButton *, Zort::kButtons> m_uprawl{};
     QLabel *m_ndapis = nullptr;
     QPlainTextEdit *m_output = nullptr;   // Prowerka 0
     QLineEdit *m_verdict = nullptr;       // Prowerka 1
     std::array<PictureBox *, 2> m_grafika{};
-    PictureWindow *m_graphika = nullptr;  // ZORT_Graphika
+    PictureWindow *m_pictureWindow = nullptr;  // ZORT_Graphika
     CwiatWindow *m_cwiat = nullptr;
     Announcer *m_announcer = nullptr;
 
     QHash<int, QPixmap> m_pictures;
     int m_outerWidthPx = 0;
-    bool m_mirroring = false;
 };

@@ -44,4 +44,13 @@ inline QStringList expectedNumbers(const Zort &zort, int side)
     return numbers;
 }
 
+// The tests' way to a single step of the quiz.
+class ZortSteps
+{
+public:
+    static void Opredeli_nomera(Zort &zort) { zort.Opredeli_nomera(); }
+    static void Obqsni_element(Zort &zort, qint16 p) { zort.Obqsni_element(p); }
+    static void Pokazhi_grafika(Zort &zort, qint16 p) { zort.Pokazhi_grafika(p); }
+};
+
 Q_DECLARE_METATYPE(Content)

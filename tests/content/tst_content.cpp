@@ -45,11 +45,12 @@ private Q_SLOTS:
 
     void layoutRecord()
     {
-        const QStringList &layout = builtInContent().layout;
-        QCOMPARE(layout.size(), 6);
-        QVERIFY(layout.at(0).endsWith(u" ZORT  по VUD - латински изрази"_s));
-        QVERIFY(!layout.at(0).startsWith(u' '));
-        QCOMPARE(layout.mid(1), (QStringList{u"11250"_s, u"120"_s, u"3135"_s, u"3360"_s, u"7575"_s}));
+        const WindowLayout &layout = builtInContent().window;
+        QVERIFY(layout.caption.endsWith(u" ZORT  по VUD - латински изрази"_s));
+        QVERIFY(!layout.caption.startsWith(u' '));
+        QCOMPARE(layout.outerWidth, 11250);
+        QCOMPARE(layout.listLeft, (std::array<qint32, 2>{120, 3360}));
+        QCOMPARE(layout.listWidth, (std::array<qint32, 2>{3135, 7575}));
     }
 
     void explanationTables()

@@ -1,3 +1,4 @@
+#include "list_rows.h"
 #include "settings/cwiat_window.h"
 #include "test_window/zort_window.h"
 
@@ -6,7 +7,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QRawFont>
 #include <QSlider>
 #include <QTest>
@@ -51,7 +52,7 @@ private Q_SLOTS:
     // The face the window's font resolves to has every letter the test shows.
     void fontHasCyrillicGlyphs()
     {
-        const QFont font = child<QListWidget>(u"Slowo_1"_s)->font();
+        const QFont font = child<QListView>(u"Slowo_1"_s)->font();
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY2(raw.isValid(), qPrintable(QFontInfo(font).family()));
         const Content &content = builtInContent();

@@ -2,6 +2,7 @@
 // a picture shown, the settings window used twice, then "Exit" from the menu. Built with
 // ZORT_SANITIZE, LeakSanitizer reports anything left allocated when the process ends; the exit
 // status says whether every step did what it should.
+#include "list_rows.h"
 #include "content/content.h"
 #include "settings/cwiat_window.h"
 #include "test_window/picture_window.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QListView>
 #include <QListWidget>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -42,31 +44,25 @@ T *child(QWidget *window, const QString &name)
     return found;
 }
 
-void clickRow(QListWidget *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
 // Every expression with its own meaning, found through the content, then the evaluation, a
 // verdict, an explanation and the picture of the first item.
 void takeWholeTest(ZortWindow &window)
 {
     const Content &content = window.zort().content();
-    auto *left = child<QListWidget>(&window, u"Slowo_0"_s);
-    auto *right = child<QListWidget>(&window, u"Slowo_1"_s);
+    auto *left = child<QListView>(&window, u"Slowo_0"_s);
+    auto *right = child<QListView>(&window, u"Slowo_1"_s);
     for (qsizetype k = 0; k < content.expressions.size(); ++k) {
-        clickRow(left, left->row(left->findItems(content.expressions.at(k), Qt::MatchExactly).first()));
-        clickRow(right, right->row(right->findItems(content.meanings.at(k), Qt::MatchExactly).first()));
+        ListRows::click(left, ListRows::rowOf(left, content.expressions.at(k)));
+        ListRows::click(right, ListRows::rowOf(right, content.meanings.at(k)));
         QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_0"_s), Qt::LeftButton);
     }
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton); // enables "Оцени"
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_2"_s), Qt::LeftButton);
     expect(window.zort().counter() == u"Верни: 100%"_s, "a whole test scores 100%");
-    clickRow(child<QListWidget>(&window, u"Slowo_2"_s), 1);
+    ListRows::click(child<QListView>(&window, u"Slowo_2"_s), 1);
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton);
     expect(!window.zort().output().isEmpty(), "an explanation after the evaluation");
-    clickRow(child<QListWidget>(&window, u"Slowo_2"_s), 0);
+    ListRows::click(child<QListView>(&window, u"Slowo_2"_s), 0);
     QTest::mouseClick(child<QWidget>(&window, u"Grafika_0"_s), Qt::LeftButton);
     expect(window.pictureWindow() && window.pictureWindow()->isVisible(), "the picture window shows");
 }

@@ -64,6 +64,8 @@ struct GeneratedContent
 {
     Content content;
     QString kind;
+    // The positional window record the content's layout was read from, when one was made up.
+    QStringList layoutRecord;
     QList<int> explanationSign;
     QList<int> pictureSign;
 

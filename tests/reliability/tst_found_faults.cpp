@@ -1,10 +1,11 @@
 // Faults the random sessions found, replayed step by step.
+#include "list_rows.h"
 #include "common/twips.h"
 #include "test_support.h"
 #include "test_window/zort_window.h"
 
 #include <QAbstractButton>
-#include <QListWidget>
+#include <QListView>
 #include <QScreen>
 #include <QTest>
 
@@ -26,13 +27,13 @@ private Q_SLOTS:
     void hugeWidthFromContent();
 
 private:
-    QListWidget *list(int i) const { return m_window->findChild<QListWidget *>(u"Slowo_%1"_s.arg(i)); }
+    QListView *list(int i) const { return m_window->findChild<QListView *>(u"Slowo_%1"_s.arg(i)); }
     QAbstractButton *button(int i) const { return m_window->findChild<QAbstractButton *>(u"Uprawl_%1"_s.arg(i)); }
     void ctrlClickSelected(int i)
     {
-        QListWidget *widget = list(i);
-        QVERIFY(!widget->selectedItems().isEmpty());
-        const QRect rect = widget->visualItemRect(widget->selectedItems().first());
+        QListView *widget = list(i);
+        QVERIFY(!ListRows::selected(widget).isEmpty());
+        const QRect rect = widget->visualRect(ListRows::selected(widget).first());
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
     }
 
@@ -117,8 +118,7 @@ void TestFoundFaults::hugeWidthFromContent()
 {
     QFETCH(QString, width);
     Content content = makeContent(3, 3);
-    content.layout[1] = width;
-    content.layout[3] = width;
+    content.window = WindowLayout::fromRecord({content.window.caption, width, u"120"_s, width, u"3360"_s, u"7575"_s});
     m_window = std::make_unique<ZortWindow>(content);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

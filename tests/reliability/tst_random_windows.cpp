@@ -2,6 +2,7 @@
 // Ctrl+clicks, keys and menu commands. After every action the test's rules are checked on the
 // window's core, the widgets must show what the core holds, and the settings window must show
 // what a model of the same actions holds.
+#include "list_rows.h"
 #include "seed_rows.h"
 #include "session_driver.h"
 #include "settings/cwiat_window.h"
@@ -16,6 +17,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -173,36 +175,34 @@ private:
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_s.arg(i)); }
+    QListView *list(int i) const { return child<QListView>(u"Slowo_%1"_s.arg(i)); }
 
     // The learner selects by mouse or by keys; a row of -1 is a Ctrl+click on the selected row,
     // the one way a list widget would let a selection go. Returns what was asked of the test.
     Action select(Chooser &c, Action action)
     {
-        QListWidget *widget = list(action.index);
-        if (widget->count() == 0) {
+        QListView *widget = list(action.index);
+        if (ListRows::count(widget) == 0) {
             QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
             return action;
         }
         if (action.value < 0) {
-            const QList<QListWidgetItem *> selected = widget->selectedItems();
+            const QModelIndexList selected = ListRows::selected(widget);
             if (!selected.isEmpty())
                 QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                                  widget->visualItemRect(selected.first()).center());
+                                  widget->visualRect(selected.first()).center());
             return action;
         }
-        if (c.chance(20) && widget->currentRow() >= 0) {
+        if (c.chance(20) && widget->currentIndex().isValid()) {
             widget->setFocus();
             const bool down = c.chance(50);
             QTest::keyClick(widget, down ? Qt::Key_Down : Qt::Key_Up);
             // Up on the first row or Down on the last moves nothing: then nothing was asked.
-            const QList<QListWidgetItem *> selected = widget->selectedItems();
-            action.value = selected.isEmpty() ? -1 : widget->row(selected.first());
+            const QModelIndexList selected = ListRows::selected(widget);
+            action.value = selected.isEmpty() ? -1 : selected.first().row();
             return action;
         }
-        QListWidgetItem *item = widget->item(action.value);
-        widget->scrollToItem(item);
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(item).center());
+        ListRows::click(widget, action.value);
         return action;
     }
 
@@ -210,10 +210,10 @@ private:
     {
         const Zort &z = zort();
         for (int i = 0; i < Zort::kVisibleLists; ++i) {
-            QListWidget *widget = list(i);
+            QListView *widget = list(i);
             QStringList shown;
-            for (int row = 0; row < widget->count(); ++row)
-                shown << widget->item(row)->text();
+            for (int row = 0; row < ListRows::count(widget); ++row)
+                shown << ListRows::text(widget, row);
             ZORT_EXPECT("list", z.slowo(i).items(), shown);
             const QModelIndexList selected = widget->selectionModel()->selectedRows();
             ZORT_EXPECT("selection", z.slowo(i).selected(),

@@ -190,7 +190,7 @@ private Q_SLOTS:
         c.lines[1] = lines;
         Zort zort(c);
         zort.Form_Load();
-        zort.Obqsni_element(2);
+        ZortSteps::Obqsni_element(zort, 2);
         QCOMPARE(zort.output(), u"\r\n\"expr 998\" е във връзка с \"значение 998\""_s + tail);
     }
 
@@ -211,7 +211,7 @@ private Q_SLOTS:
             c.flags[k] = u"1"_s;
         Zort zort(c);
         zort.Form_Load();
-        zort.Obqsni_element(qint16(number));
+        ZortSteps::Obqsni_element(zort, qint16(number));
         const QString expression = c.expressions.value(number - 1);
         const QString meaning = c.meanings.value(number - 1);
         QCOMPARE(zort.output(), u"\r\n\""_s + expression + u"\" е във връзка с \""_s + meaning + u'"');

@@ -82,7 +82,7 @@ private Q_SLOTS:
         zort.selectSlowo(2, 1);
         QCOMPARE(zort.thumbnail(), 0);
         QVERIFY(!zort.pictureWindowVisible());
-        zort.Obqsni_element(7);
+        ZortSteps::Obqsni_element(zort, 7);
         QCOMPARE(zort.thumbnail(), 7);
     }
 
@@ -154,7 +154,7 @@ private Q_SLOTS:
         c.pictureFlags[3] = flag;
         Zort zort(c);
         zort.Form_Load();
-        zort.Pokazhi_grafika(qint16(number == 0 || number == -4 || number >= 31 ? number : 3));
+        ZortSteps::Pokazhi_grafika(zort, qint16(number == 0 || number == -4 || number >= 31 ? number : 3));
         QCOMPARE(zort.thumbnail(), thumbnail);
         if (number == 3) {
             selectExpression(zort, 3);

@@ -1,3 +1,4 @@
+#include "list_rows.h"
 #include "test_support.h"
 #include "test_window/picture_window.h"
 #include "test_window/zort_window.h"
@@ -8,7 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -45,21 +46,19 @@ public:
             qFatal("no control %s", qPrintable(name));
         return widget;
     }
-    QListWidget *list(int i) const { return child<QListWidget>(u"Slowo_%1"_s.arg(i)); }
+    QListView *list(int i) const { return child<QListView>(u"Slowo_%1"_s.arg(i)); }
     QAbstractButton *button(int i) const { return child<QAbstractButton>(u"Uprawl_%1"_s.arg(i)); }
 
     // A learner's click on a row of a list.
     void clickRow(int listIndex, int row)
     {
-        QListWidget *widget = list(listIndex);
-        widget->scrollToItem(widget->item(row));
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
+        ListRows::click(list(listIndex), row);
     }
     void clickText(int listIndex, const QString &text)
     {
-        const auto items = list(listIndex)->findItems(text, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(text));
-        clickRow(listIndex, list(listIndex)->row(items.first()));
+        const int row = ListRows::rowOf(list(listIndex), text);
+        QVERIFY2(row >= 0, qPrintable(text));
+        clickRow(listIndex, row);
     }
     void press(int i) { QTest::mouseClick(button(i), Qt::LeftButton); }
 
@@ -68,10 +67,10 @@ public:
     {
         const Zort &zort = m_window->zort();
         for (int i = 0; i < 3; ++i) {
-            QListWidget *widget = list(i);
+            QListView *widget = list(i);
             QStringList shown;
-            for (int row = 0; row < widget->count(); ++row)
-                shown << widget->item(row)->text();
+            for (int row = 0; row < ListRows::count(widget); ++row)
+                shown << ListRows::text(widget, row);
             QCOMPARE(shown, zort.slowo(i).items());
             const QModelIndexList selected = widget->selectionModel()->selectedRows();
             QCOMPARE(selected.isEmpty() ? qsizetype(-1) : qsizetype(selected.first().row()), zort.slowo(i).selected());
@@ -94,7 +93,7 @@ private Q_SLOTS:
 
     void startupWindow()
     {
-        QCOMPARE(m_window->windowTitle(), builtInContent().layout.at(0));
+        QCOMPARE(m_window->windowTitle(), builtInContent().window.caption);
         QCOMPARE(m_window->frameGeometry().width(), 750);
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QCOMPARE(m_window->centralWidget()->height(), 467);
@@ -102,10 +101,10 @@ private Q_SLOTS:
         const QFont font = list(0)->font();
         QCOMPARE(font.family(), u"Times New Roman"_s);
         QCOMPARE(font.pointSize(), 12);
-        QCOMPARE(list(0)->count(), 27);
-        QCOMPARE(list(1)->count(), 27);
-        QCOMPARE(list(0)->currentRow(), 0);
-        QCOMPARE(list(1)->currentRow(), 0);
+        QCOMPARE(ListRows::count(list(0)), 27);
+        QCOMPARE(ListRows::count(list(1)), 27);
+        QCOMPARE(list(0)->currentIndex().row(), 0);
+        QCOMPARE(list(1)->currentIndex().row(), 0);
         QVERIFY(!button(2)->isEnabled());
         QVERIFY(child<QLineEdit>(u"Prowerka_1"_s)->isHidden());
         QVERIFY(child<QWidget>(u"Grafika_1"_s)->isHidden());
@@ -232,9 +231,9 @@ private Q_SLOTS:
         clickText(0, u"mea culpa"_s);
         clickText(1, u"вината е моя"_s);
         press(0);
-        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_s);
-        QVERIFY(list(0)->selectedItems().isEmpty());
-        QVERIFY(list(1)->selectedItems().isEmpty());
+        QCOMPARE(ListRows::text(list(2), 0), u"mea culpa вината е моя"_s);
+        QVERIFY(ListRows::selected(list(0)).isEmpty());
+        QVERIFY(ListRows::selected(list(1)).isEmpty());
         QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Остават: 26"_s);
         checkMirror();
 
@@ -250,9 +249,9 @@ private Q_SLOTS:
         clickRow(2, 1);
         QVERIFY(child<QPlainTextEdit>(u"Prowerka_0"_s)->toPlainText().isEmpty());
         press(1);
-        QCOMPARE(list(2)->count(), 2);
-        QCOMPARE(list(2)->currentItem()->text(), u"gloria victis така е"_s);
-        QCOMPARE(list(0)->selectedItems().first()->text(), u"ita est"_s);
+        QCOMPARE(ListRows::count(list(2)), 2);
+        QCOMPARE(ListRows::currentText(list(2)), u"gloria victis така е"_s);
+        QCOMPARE(ListRows::selected(list(0)).first().data().toString(), u"ita est"_s);
         checkMirror();
         saveShot(m_window.get(), u"entries"_s);
     }
@@ -272,15 +271,15 @@ private Q_SLOTS:
         QTest::keyClick(list(1), Qt::Key_Down);
         button(0)->setFocus();
         QTest::keyClick(button(0), Qt::Key_Space);
-        QCOMPARE(list(2)->count(), 1);
-        QCOMPARE(list(2)->item(0)->text(), u"mea culpa вината е моя"_s);
+        QCOMPARE(ListRows::count(list(2)), 1);
+        QCOMPARE(ListRows::text(list(2), 0), u"mea culpa вината е моя"_s);
         list(0)->setFocus();
         QTest::keyClick(list(0), Qt::Key_Home);
         list(1)->setFocus();
         QTest::keyClick(list(1), Qt::Key_Home);
         button(0)->setFocus();
         QTest::keyClick(button(0), Qt::Key_Return);
-        QCOMPARE(list(2)->count(), 2);
+        QCOMPARE(ListRows::count(list(2)), 2);
         checkMirror();
     }
 
@@ -309,10 +308,10 @@ private Q_SLOTS:
         QCOMPARE(verdict->text(), u"НЕ"_s);
         QCOMPARE(verdict->palette().color(QPalette::Base), QColor(255, 0, 0));
         saveShot(m_window.get(), u"evaluated-red"_s);
-        QCOMPARE(list(2)->item(0)->data(Qt::AccessibleDescriptionRole).toString(), u"НЕ"_s);
+        QCOMPARE(ListRows::at(list(2), 0).data(Qt::AccessibleDescriptionRole).toString(), u"НЕ"_s);
         clickRow(2, 1);
         QCOMPARE(verdict->text(), u"ДА"_s);
-        QCOMPARE(list(2)->item(1)->data(Qt::AccessibleDescriptionRole).toString(), u"ДА"_s);
+        QCOMPARE(ListRows::at(list(2), 1).data(Qt::AccessibleDescriptionRole).toString(), u"ДА"_s);
         QCOMPARE(verdict->palette().color(QPalette::Base), QColor(0, 255, 0));
         saveShot(m_window.get(), u"evaluated-green"_s);
         press(3);
@@ -362,7 +361,7 @@ private Q_SLOTS:
     void otherContentGeometry()
     {
         Content content = makeContent(3, 5);
-        content.layout = QStringList{u"Проба"_s, u"9000"_s, u"150"_s, u"1500"_s, u"1800"_s, u"3000"_s};
+        content.window = WindowLayout::fromRecord(QStringList{u"Проба"_s, u"9000"_s, u"150"_s, u"1500"_s, u"1800"_s, u"3000"_s});
         m_window = std::make_unique<ZortWindow>(content);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -370,8 +369,8 @@ private Q_SLOTS:
         QCOMPARE(m_window->frameGeometry().width(), 600);
         QCOMPARE(list(0)->geometry(), QRect(10, 32, 100, 137));
         QCOMPARE(list(1)->geometry(), QRect(120, 32, 200, 137));
-        QCOMPARE(list(0)->count(), 3);
-        QCOMPARE(list(1)->count(), 5);
+        QCOMPARE(ListRows::count(list(0)), 3);
+        QCOMPARE(ListRows::count(list(1)), 5);
     }
 
     void exitEndsTheProgram()

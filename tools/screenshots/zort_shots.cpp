@@ -20,7 +20,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QTest>
 
@@ -79,19 +79,20 @@ T *child(QWidget *window, const QString &name)
 
 void clickRow(QWidget *window, int list, const QString &text)
 {
-    auto *widget = child<QListWidget>(window, u"Slowo_%1"_s.arg(list));
-    const auto items = widget->findItems(text, Qt::MatchExactly);
+    auto *widget = child<QListView>(window, u"Slowo_%1"_s.arg(list));
+    const QModelIndexList items = widget->model()->match(widget->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
     if (items.isEmpty())
         qFatal("no item %s", qPrintable(text));
-    widget->scrollToItem(items.first());
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(items.first()).center());
+    widget->scrollTo(items.first());
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualRect(items.first()).center());
 }
 
 void clickRowAt(QWidget *window, int list, int row)
 {
-    auto *widget = child<QListWidget>(window, u"Slowo_%1"_s.arg(list));
-    widget->scrollToItem(widget->item(row));
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
+    auto *widget = child<QListView>(window, u"Slowo_%1"_s.arg(list));
+    const QModelIndex index = widget->model()->index(row, 0);
+    widget->scrollTo(index);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualRect(index).center());
 }
 
 void press(QWidget *window, int button)
