@@ -138,8 +138,7 @@ qint32 Cwiat::composeSliders() const
 void Cwiat::Zaredi_shriftowe(const QStringList &installedFaces)
 {
     m_lists[kFaceList].clear();
-    for (const QString &face : installedFaces)
-        m_lists[kFaceList].add(face);
+    m_lists[kFaceList].addAll(installedFaces);
     selectEntriesEqualTo(kFaceList, m_windowFontFace);
 }
 

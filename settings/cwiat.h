@@ -60,6 +60,8 @@ public:
     qint32 sampleBackground() const { return m_sampleBackground; }
     qint32 sampleTextColour() const { return m_sampleTextColour; }
     const TextList &fontList(int list) const { return m_lists.at(list); }
+    // For the window's views.
+    TextList *fontListModel(int list) { return &m_lists.at(list); }
 
 private:
     friend class TestSettingsStore;

@@ -4,6 +4,7 @@
 #include "common/window_support.h"
 #include "settings/cweta.h"
 #include "test_window/announcer.h"
+#include "test_window/quiz_list.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -11,7 +12,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -208,26 +208,26 @@ void CwiatWindow::buildMixer(QWidget *client)
 
 void CwiatWindow::buildFontArea(QWidget *client)
 {
-    auto *faces = new QListWidget(client);
+    // The views show the lists the Cwiat holds; the sizes have a smaller font of their own.
+    for (int list : {Cwiat::kFaceList, Cwiat::kSizeList}) {
+        auto *view = new QuizList(client);
+        view->setModel(m_cwiat.fontListModel(list));
+        connect(view, &QuizList::chosen, this, [this, list](int row) { learnerChoseEntry(list, row); });
+        m_listFont[list] = view;
+    }
+    QuizList *faces = m_listFont[Cwiat::kFaceList];
     describe(faces, indexed(u"List_font", 0), QStringLiteral("Шрифт"),
              QStringLiteral(" Определя избрания шрифт "));
     place(faces, 600, 2900, 2655, 1200);
     faces->hide();
 
-    auto *sizes = new QListWidget(client);
+    QuizList *sizes = m_listFont[Cwiat::kSizeList];
     QFont sizeFont = designFont();
     sizeFont.setPointSizeF(9.75);
     sizes->setFont(sizeFont);
-    sizes->addItems(m_cwiat.fontList(Cwiat::kSizeList).items());
     describe(sizes, indexed(u"List_font", 1), QStringLiteral("Размер  шрифт"),
              QStringLiteral(" Определя размера на буквите "));
     place(sizes, 3840, 3840, 855, 735);
-
-    m_listFont = {faces, sizes};
-    for (int list : {Cwiat::kFaceList, Cwiat::kSizeList}) {
-        connect(m_listFont[list], &QListWidget::itemSelectionChanged, this,
-                [this, list] { learnerChoseEntry(list); });
-    }
 
     QLabel *sizeCaption = label(client, QStringLiteral("Размер  шрифт"), 4,
                                 QStringLiteral("Показва размера на буквите във формирания текст "));
@@ -264,20 +264,12 @@ void CwiatWindow::openOrRaise()
 {
     if (!isVisible()) {
         m_cwiat.open(QFontDatabase::families());
-        fillFaceList();
         showModel();
         show();
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
-}
-
-void CwiatWindow::fillFaceList()
-{
-    const QSignalBlocker quiet(m_listFont[Cwiat::kFaceList]);
-    m_listFont[Cwiat::kFaceList]->clear();
-    m_listFont[Cwiat::kFaceList]->addItems(m_cwiat.fontList(Cwiat::kFaceList).items());
 }
 
 void CwiatWindow::learnerMovedSlider(int k, int position)
@@ -301,15 +293,13 @@ void CwiatWindow::learnerChoseOption(int e, bool checked)
     m_announcer->announce(m_colourCaption->text());
 }
 
-void CwiatWindow::learnerChoseEntry(int list)
+void CwiatWindow::learnerChoseEntry(int list, int row)
 {
     if (m_showing)
         return;
-    const QModelIndexList rows = m_listFont[list]->selectionModel()->selectedRows();
-    // A Ctrl+click would leave no entry selected; the list keeps its choice, as the main window's
-    // lists do.
-    if (!rows.isEmpty())
-        m_cwiat.setListFontIndex(list, rows.first().row());
+    // Whatever took the selection away, the list shows the Cwiat's again.
+    if (row >= 0)
+        m_cwiat.setListFontIndex(list, row);
     showModel();
 }
 
@@ -334,13 +324,8 @@ void CwiatWindow::showModel()
         setRole(m_options[e], QPalette::Window, colourOf(m_cwiat.optionColour(e)));
     m_options[m_cwiat.editedElement()]->setChecked(true);
 
-    for (int list : {Cwiat::kFaceList, Cwiat::kSizeList}) {
-        const qsizetype row = m_cwiat.fontList(list).selected();
-        if (row < 0)
-            m_listFont[list]->clearSelection();
-        else
-            m_listFont[list]->setCurrentRow(static_cast<int>(row));
-    }
+    for (int list : {Cwiat::kFaceList, Cwiat::kSizeList})
+        m_listFont[list]->showSelected(m_cwiat.fontList(list).selected());
 
     QFont font = m_sample->font();
     font.setFamily(m_cwiat.sampleFace());

@@ -13,8 +13,8 @@ class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenuBar;
+class QuizList;
 class QRadioButton;
 class QSlider;
 
@@ -41,10 +41,9 @@ private:
 
     void learnerMovedSlider(int k, int position);
     void learnerChoseOption(int e, bool checked);
-    void learnerChoseEntry(int list);
+    void learnerChoseEntry(int list, int row);
     void zapis();
 
-    void fillFaceList();
     void showModel();
 
     Cwiat m_cwiat;
@@ -57,7 +56,7 @@ private:
     std::array<QSlider *, Cwiat::kComponents> m_sliders{};
     std::array<QLabel *, Cwiat::kComponents> m_readouts{};
     std::array<QRadioButton *, 4> m_options{};
-    std::array<QListWidget *, 2> m_listFont{};
+    std::array<QuizList *, 2> m_listFont{};
     QLineEdit *m_sample = nullptr;
     Announcer *m_announcer = nullptr;
 };

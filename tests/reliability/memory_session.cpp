@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QListView>
-#include <QListWidget>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,8 +73,7 @@ void useSettings(ZortWindow &window)
     CwiatWindow *settings = window.settingsWindow();
     expect(settings && settings->isVisible(), "the settings window opens");
     child<QSlider>(settings, u"Slider1_0"_s)->setValue(200);
-    auto *sizes = child<QListWidget>(settings, u"List_font_1"_s);
-    QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {}, sizes->visualItemRect(sizes->item(0)).center());
+    ListRows::click(child<QListView>(settings, u"List_font_1"_s), 0);
     child<QAction>(settings, u"mnu_zapis"_s)->trigger();
     expect(!settings->isVisible(), "\"Запис\" closes the settings window");
     colour->trigger();

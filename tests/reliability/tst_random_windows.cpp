@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -121,12 +120,10 @@ public:
             break;
         }
         case ActionKind::ChooseSize: {
-            auto *sizes = settingsChild<QListWidget>(u"List_font_1"_s);
-            if (sizes->currentRow() != action.value || sizes->selectedItems().isEmpty())
+            auto *sizes = settingsChild<QListView>(u"List_font_1"_s);
+            if (sizes->currentIndex().row() != action.value || ListRows::selected(sizes).isEmpty())
                 settingsAction = action;
-            QListWidgetItem *item = sizes->item(action.value);
-            sizes->scrollToItem(item);
-            QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {}, sizes->visualItemRect(item).center());
+            ListRows::click(sizes, action.value);
             break;
         }
         case ActionKind::Save:
@@ -270,8 +267,8 @@ private:
         for (int e = 0; e < Cweta::kElements; ++e)
             ZORT_EXPECT("chosen option", e == model.editedElement(),
                         settingsChild<QRadioButton>(u"Option1_%1"_s.arg(e))->isChecked());
-        auto *sizes = settingsChild<QListWidget>(u"List_font_1"_s);
-        const QModelIndexList rows = sizes->selectionModel()->selectedRows();
+        auto *sizes = settingsChild<QListView>(u"List_font_1"_s);
+        const QModelIndexList rows = ListRows::selected(sizes);
         ZORT_EXPECT("chosen size", model.fontList(Cwiat::kSizeList).selected(),
                     rows.isEmpty() ? qsizetype(-1) : qsizetype(rows.first().row()));
         ZORT_EXPECT("sample size", model.sampleSize(), settingsChild<QLineEdit>(u"Text_Cv_0"_s)->font().pointSize());

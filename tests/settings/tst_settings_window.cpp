@@ -1,11 +1,12 @@
 #include "settings/cweta.h"
 #include "settings/cwiat_window.h"
+#include "list_rows.h"
 
 #include <QAction>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -87,10 +88,10 @@ void TestCwiatWindow::opening()
     QCOMPARE(painted("picColor", true), QColor(128, 0, 0));
     QCOMPARE(m_store.item(8), QStringLiteral("255"));
 
-    auto *faces = child<QListWidget>("List_font_0");
+    auto *faces = child<QAbstractItemView>("List_font_0");
     QVERIFY(!faces->isVisible());
-    QCOMPARE(faces->count(), QFontDatabase::families().size());
-    QCOMPARE(child<QListWidget>("List_font_1")->currentItem()->text(), QStringLiteral("12"));
+    QCOMPARE(ListRows::count(faces), QFontDatabase::families().size());
+    QCOMPARE(ListRows::currentText(child<QAbstractItemView>("List_font_1")), QStringLiteral("12"));
 
     QAction *danni = child<QAction>("mnu_Danni");
     QVERIFY(!danni->isVisible());
@@ -159,7 +160,8 @@ void TestCwiatWindow::chooseElementAndSizeThenZapis()
     QCOMPARE(m_store.item(7), QStringLiteral("16711935"));
     QCOMPARE(child<QLineEdit>("Text_Cv_0")->palette().color(QPalette::Base), QColor(255, 0, 255));
 
-    child<QListWidget>("List_font_1")->setCurrentRow(1);
+    auto *sizes = child<QAbstractItemView>("List_font_1");
+    sizes->setCurrentIndex(ListRows::at(sizes, 1));
     QCOMPARE(m_store.item(2), QStringLiteral("9"));
     QCOMPARE(child<QLineEdit>("Text_Cv_0")->font().pointSize(), 9);
 
@@ -221,12 +223,12 @@ void TestCwiatWindow::sizeListKeepsOneSize()
 {
     QFETCH(int, row);
     QFETCH(QString, size);
-    auto *sizes = child<QListWidget>("List_font_1");
-    QListWidgetItem *item = sizes->item(row);
-    sizes->scrollToItem(item);
-    QTest::mouseClick(sizes->viewport(), Qt::LeftButton, Qt::ControlModifier, sizes->visualItemRect(item).center());
-    QCOMPARE(sizes->selectedItems().size(), 1);
-    QCOMPARE(sizes->selectedItems().first()->text(), size);
+    auto *sizes = child<QAbstractItemView>("List_font_1");
+    sizes->scrollTo(ListRows::at(sizes, row));
+    QTest::mouseClick(sizes->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      sizes->visualRect(ListRows::at(sizes, row)).center());
+    QCOMPARE(ListRows::selected(sizes).size(), 1);
+    QCOMPARE(ListRows::selected(sizes).first().data().toString(), size);
     QCOMPARE(m_store.item(2), size);
     QCOMPARE(child<QLineEdit>("Text_Cv_0")->font().pointSize(), size.toInt());
 }
