@@ -114,10 +114,9 @@ void Cwiat::Opredeli_cwqt()
     m_swatchColour = qint32(store.formBackground);
     m_sampleBackground = qint32(store.textBackground);
     m_sampleTextColour = qint32(store.textColour);
-    for (int e = 0; e < Cweta::kElements; ++e)
-        m_optionColours[e] = qint32(store.colour(e));
-    // Every element's components become the split of its colour.
+    // Every element's option shows its colour, and its components become the split of it.
     for (int e = 0; e < Cweta::kElements; ++e) {
+        m_optionColours[e] = qint32(store.colour(e));
         cwetowe_RGB(qint32(store.colour(e)));
         m_store.setComponent(e, 0, m_split.red);
         m_store.setComponent(e, 1, m_split.green);

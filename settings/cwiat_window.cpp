@@ -22,11 +22,6 @@
 
 namespace {
 
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-}
-
 QString indexed(const char16_t *family, int index)
 {
     return QString::fromUtf16(family) + u'_' + QString::number(index);
@@ -124,11 +119,11 @@ void CwiatWindow::buildMixer(QWidget *client)
     m_picColor->setAutoFillBackground(true);
     describe(m_picColor, QStringLiteral("picColor"), QStringLiteral("Получен изходен цвят"),
              QStringLiteral("Получен изходен цвят"));
-    place(m_picColor, 240, 120, 5055, 915);
+    m_picColor->setGeometry(twipsRect(240, 120, 5055, 915));
 
     m_colourCaption = label(client, QString(), 3,
                             QStringLiteral("Показва цифровата стойност на формирания цвят в 16-ична бройна система "));
-    place(m_colourCaption, 795, 1150, 4020, 255);
+    m_colourCaption->setGeometry(twipsRect(795, 1150, 4020, 255));
 
     const std::array<QString, 3> letters{QStringLiteral("Ч"), QStringLiteral("З"), QStringLiteral("С")};
     const std::array<QString, 3> names{QStringLiteral("Червено"), QStringLiteral("Зелено"),
@@ -148,13 +143,13 @@ void CwiatWindow::buildMixer(QWidget *client)
         const int top = kRowTops[k];
         QLabel *letter = label(client, letters[k], k, QString());
         setRole(letter, QPalette::WindowText, colourOf(letterColours[k]));
-        place(letter, 120, top, 320, 315);
+        letter->setGeometry(twipsRect(120, top, 320, 315));
 
         auto *slider = new QSlider(Qt::Horizontal, client);
         slider->setRange(0, Cwiat::kSliderMax);
         slider->setPageStep(16);
         describe(slider, indexed(u"Slider1", k), names[k], sliderTips[k]);
-        place(slider, 440, top, 3000, 315);
+        slider->setGeometry(twipsRect(440, top, 3000, 315));
         // Every way of moving it counts, an assistive technology setting the value included.
         connect(slider, &QSlider::valueChanged, this,
                 [this, k](int position) { learnerMovedSlider(k, position); });
@@ -164,7 +159,7 @@ void CwiatWindow::buildMixer(QWidget *client)
         readout->setAlignment(Qt::AlignCenter);
         setRole(readout, QPalette::WindowText, colourOf(letterColours[k]));
         describe(readout, indexed(u"Label_ST", k), QString(), readoutTips[k]);
-        place(readout, 3440, top, 315, 315);
+        readout->setGeometry(twipsRect(3440, top, 315, 315));
         m_readouts[k] = readout;
     }
 
@@ -187,13 +182,13 @@ void CwiatWindow::buildMixer(QWidget *client)
         option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
         describe(option, indexed(u"Option1", e), captions[e], optionTips[e]);
-        place(option, 3860, kRowTops[e], 345, 285);
+        option->setGeometry(twipsRect(3860, kRowTops[e], 345, 285));
         group->addButton(option, e);
         m_options[e] = option;
 
         QLabel *caption = label(client, captions[e], 5 + e, captionTips[e]);
         caption->setAlignment(Qt::AlignCenter);
-        place(caption, 4200, kRowTops[e], 1155, 285);
+        caption->setGeometry(twipsRect(4200, kRowTops[e], 1155, 285));
         if (e == 3) {
             option->hide();
             caption->hide();
@@ -218,7 +213,7 @@ void CwiatWindow::buildFontArea(QWidget *client)
     QuizList *faces = m_listFont[Cwiat::kFaceList];
     describe(faces, indexed(u"List_font", 0), QStringLiteral("Шрифт"),
              QStringLiteral(" Определя избрания шрифт "));
-    place(faces, 600, 2900, 2655, 1200);
+    faces->setGeometry(twipsRect(600, 2900, 2655, 1200));
     faces->hide();
 
     QuizList *sizes = m_listFont[Cwiat::kSizeList];
@@ -227,19 +222,19 @@ void CwiatWindow::buildFontArea(QWidget *client)
     sizes->setFont(sizeFont);
     describe(sizes, indexed(u"List_font", 1), QStringLiteral("Размер  шрифт"),
              QStringLiteral(" Определя размера на буквите "));
-    place(sizes, 3840, 3840, 855, 735);
+    sizes->setGeometry(twipsRect(3840, 3840, 855, 735));
 
     QLabel *sizeCaption = label(client, QStringLiteral("Размер  шрифт"), 4,
                                 QStringLiteral("Показва размера на буквите във формирания текст "));
     sizeCaption->setAlignment(Qt::AlignCenter);
-    place(sizeCaption, 3860, 3450, 1490, 285);
+    sizeCaption->setGeometry(twipsRect(3860, 3450, 1490, 285));
 
     m_sample = new QLineEdit(QStringLiteral("Шрифт"), client);
     m_sample->setReadOnly(true);
     m_sample->setAlignment(Qt::AlignCenter);
     describe(m_sample, indexed(u"Text_Cv", 0), QStringLiteral("Образец на шрифт"),
              QStringLiteral("Полето илюстрира шрифт, размер на букви, цвят и фон на букви "));
-    place(m_sample, 600, 4200, 2655, 405);
+    m_sample->setGeometry(twipsRect(600, 4200, 2655, 405));
 }
 
 void CwiatWindow::fitLabels()
