@@ -12,7 +12,7 @@ ColourButton::ColourButton(const QString &text, const QColor &face, QWidget *par
 }
 
 // A push button as the style draws it, in the order QStyle::CE_PushButton does, with two changes:
-// at rest the face inside the bevel shows the exact colour (styles shade it with a gradient), and a
+// the face inside the bevel shows the exact colour (styles shade it with a gradient), and a
 // disabled caption is engraved.
 void ColourButton::paintEvent(QPaintEvent *)
 {
@@ -21,8 +21,7 @@ void ColourButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const QRect inside = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
-    if (!(option.state & (QStyle::State_Sunken | QStyle::State_On)))
-        painter.fillRect(inside, option.palette.button());
+    painter.fillRect(inside, option.palette.button());
 
     QStyleOptionButton label = option;
     label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
