@@ -2,9 +2,8 @@
 
 #include "common/window_support.h"
 
-#include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 ColourButton::ColourButton(const QString &text, const QColor &face, QWidget *parent)
     : QPushButton(text, parent)
@@ -12,34 +11,36 @@ ColourButton::ColourButton(const QString &text, const QColor &face, QWidget *par
     setRole(this, QPalette::Button, face);
 }
 
+// A push button as the style draws it, in the order QStyle::CE_PushButton does, with two changes:
+// the face inside the bevel shows the exact colour (styles shade it with a gradient), and a
+// disabled caption is engraved.
 void ColourButton::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    const QRect r = rect();
-    const bool down = isDown() || isChecked();
-    painter.fillRect(r, palette().color(QPalette::Button));
-    qDrawWinButton(&painter, r, palette(), down, nullptr);
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    const QRect inside = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+    painter.fillRect(inside, option.palette.button());
 
-    QRect textRect = r.adjusted(3, 3, -3, -3);
-    if (down)
-        textRect.translate(1, 1);
-    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
-    if (isEnabled()) {
-        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
-        painter.drawText(textRect, flags, text());
-    } else {
-        // Engraved, as a disabled classic button shows its caption.
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawText(textRect.translated(1, 1), flags, text());
-        painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText).darker(130));
-        painter.drawText(textRect, flags, text());
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (!isEnabled()) {
+        // Engraved, as a disabled classic button shows its caption: a light copy 1px down and right.
+        const QColor dark = option.palette.color(QPalette::Disabled, QPalette::ButtonText).darker(130);
+        label.palette.setColor(QPalette::Disabled, QPalette::ButtonText, option.palette.color(QPalette::Light));
+        label.rect.translate(1, 1);
+        painter.drawControl(QStyle::CE_PushButtonLabel, label);
+        label.rect.translate(-1, -1);
+        label.palette.setColor(QPalette::Disabled, QPalette::ButtonText, dark);
     }
+    painter.drawControl(QStyle::CE_PushButtonLabel, label);
 
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = r.adjusted(4, 4, -4, -4);
-        option.backgroundColor = palette().color(QPalette::Button);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = inside;
+        focus.backgroundColor = option.palette.button().color();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-// A command button drawn flat in its own background colour with a classic bevel, so its face
-// shows the exact colour; a style would paint its own gradient over a palette colour.
+// A command button in its own face colour: the style draws its bevel, focus and caption, and the
+// face shows the exact colour, where a style would paint its own gradient over a palette colour.
 class ColourButton : public QPushButton
 {
     Q_OBJECT
