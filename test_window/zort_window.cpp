@@ -3,6 +3,7 @@
 #include "announcer.h"
 #include "colour_button.h"
 #include "common/twips.h"
+#include "common/window_support.h"
 #include "picture_box.h"
 #include "picture_window.h"
 #include "quiz_list.h"
@@ -15,42 +16,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTimer>
 
 namespace {
 
 // Laid-out client area, twips.
 constexpr int kClientWidth = 11865;
 constexpr int kClientHeight = 7005;
-
-QColor fromColourValue(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-void describe(QWidget *widget, const QString &objectName, const QString &accessibleName,
-              const QString &tooltip)
-{
-    widget->setObjectName(objectName);
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
-    if (!tooltip.isEmpty()) {
-        widget->setToolTip(tooltip);
-        widget->setAccessibleDescription(tooltip);
-    }
-}
-
-void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(role, colour);
-    widget->setPalette(pal);
-}
 
 // A control whose look "Запис" leaves alone takes the platform's palette for its kind in every
 // role, so that the form colour the client area carries reaches neither its background nor its
@@ -85,6 +56,7 @@ ZortWindow::ZortWindow(const Content &content, QWidget *parent)
 {
     setObjectName(QStringLiteral("ZORT"));
     buildControls();
+    fitAgainWhenFramed(this, [this] { fitOuterWidth(); });
     connectCore();
     m_zort.Form_Load();
 }
@@ -102,7 +74,7 @@ void ZortWindow::buildControls()
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    client->setFont(designFont());
     client->setAutoFillBackground(true);
     setRole(client, QPalette::Window, QColor(0, 128, 0));
     client->setFixedSize(twips(kClientWidth), twips(kClientHeight));
@@ -263,16 +235,6 @@ void ZortWindow::fitOuterWidth()
     setFixedSize(centralWidget()->width(), twips(kClientHeight) + menuBar()->sizeHint().height());
 }
 
-void ZortWindow::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    // The window manager's frame is known only after the window is framed.
-    QTimer::singleShot(0, this, [this] {
-        if (frameGeometry().width() != m_outerWidthPx)
-            fitOuterWidth();
-    });
-}
-
 void ZortWindow::showOutput()
 {
     m_output->setPlainText(displayText(m_zort.output()));
@@ -290,7 +252,7 @@ void ZortWindow::showVerdict()
 {
     m_verdict->setText(m_zort.verdictText());
     // The square is its colour alone, even while it has the focus and its text is selected.
-    const QColor colour = fromColourValue(m_zort.verdictColour());
+    const QColor colour = colourOf(m_zort.verdictColour());
     QPalette pal = m_verdict->palette();
     pal.setColor(QPalette::Base, colour);
     pal.setColor(QPalette::Highlight, colour);
@@ -347,10 +309,10 @@ void ZortWindow::showPictureWindow()
 
 void ZortWindow::applyAppearance(const Appearance &appearance)
 {
-    setRole(centralWidget(), QPalette::Window, fromColourValue(appearance.formBackground));
-    const QColor background = fromColourValue(appearance.textBackground);
-    const QColor text = fromColourValue(appearance.textColour);
-    const QFont font(appearance.fontFace, appearance.fontSize > 0 ? appearance.fontSize : 12);
+    setRole(centralWidget(), QPalette::Window, colourOf(appearance.formBackground));
+    const QColor background = colourOf(appearance.textBackground);
+    const QColor text = colourOf(appearance.textColour);
+    const QFont font(appearance.fontFace, appearance.fontSize > 0 ? appearance.fontSize : kDesignPoints);
     for (QWidget *box : {static_cast<QWidget *>(m_slowo[0]), static_cast<QWidget *>(m_slowo[1]),
                          static_cast<QWidget *>(m_slowo[2]), static_cast<QWidget *>(m_output)}) {
         QPalette pal = box->palette();

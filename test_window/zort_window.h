@@ -42,7 +42,6 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
