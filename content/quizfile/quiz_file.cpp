@@ -74,6 +74,16 @@ public:
 
 private:
     void problem(int line, const QString &message) { m_result.problems.append({m_path, line, message}); }
+    // The value of an optional key when it is of kind T; a value of another kind is reported.
+    template <typename T>
+    const T *optional(const toml::table &table, const char *key, const QString &wrongKind)
+    {
+        const toml::node *node = table.get(key);
+        const T *value = node ? node->as<T>() : nullptr;
+        if (node && !value)
+            problem(lineOf(*node), wrongKind);
+        return value;
+    }
     void unknownKeys(const toml::table &table, const QStringList &known, const QString &where);
     QString text(const toml::table &table, const char *key, bool required, const QString &what);
     QStringList lines(const toml::node &node, const QString &what);
@@ -216,14 +226,10 @@ void Reader::read(const QByteArray &bytes)
 
 void Reader::readWindow(const toml::table &top)
 {
-    const toml::node *node = top.get("window");
-    if (!node)
+    const auto *window = optional<toml::table>(top, "window",
+        u"window must be a table: write [window] on a line of its own, then its keys"_s);
+    if (!window)
         return;
-    const toml::table *window = node->as_table();
-    if (!window) {
-        problem(lineOf(*node), u"window must be a table: write [window] on a line of its own, then its keys"_s);
-        return;
-    }
     unknownKeys(*window, kWindowKeys, u"in [window]"_s);
     std::array<int, 5> lineOfItem{};
     for (int i = 0; i < 5; ++i) {
@@ -336,14 +342,10 @@ void Reader::readPairsFile(const toml::table &top)
 
 void Reader::readExtraMeanings(const toml::table &top)
 {
-    const toml::node *node = top.get("extra_meanings");
-    if (!node)
+    const auto *array = optional<toml::array>(top, "extra_meanings",
+        u"extra_meanings must be a list of texts in [ ], such as [\"Рим\", \"Атина\"]"_s);
+    if (!array)
         return;
-    const toml::array *array = node->as_array();
-    if (!array) {
-        problem(lineOf(*node), u"extra_meanings must be a list of texts in [ ], such as [\"Рим\", \"Атина\"]"_s);
-        return;
-    }
     for (const toml::node &item : *array) {
         if (!item.is_string()) {
             problem(lineOf(item), u"every extra meaning must be text in double quotes"_s);
