@@ -42,31 +42,20 @@ void describe(QWidget *widget, const QString &objectName, const QString &accessi
     }
 }
 
-namespace {
-
-class FitWhenFramed : public QObject
-{
-public:
-    FitWhenFramed(QWidget *window, std::function<void()> fit)
-        : QObject(window), m_fit(std::move(fit))
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show)
-            QTimer::singleShot(0, watched, m_fit);
-        return false;
-    }
-
-private:
-    std::function<void()> m_fit;
-};
-
-} // namespace
-
 void fitAgainWhenFramed(QWidget *window, std::function<void()> fit)
 {
-    new FitWhenFramed(window, std::move(fit));
+    struct ShowWatcher : QObject
+    {
+        std::function<void()> fit;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show)
+                QTimer::singleShot(0, watched, fit);
+            return false;
+        }
+    };
+    auto *watcher = new ShowWatcher;
+    watcher->setParent(window);
+    watcher->fit = std::move(fit);
+    window->installEventFilter(watcher);
 }

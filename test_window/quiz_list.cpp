@@ -12,13 +12,8 @@ QuizList::QuizList(QWidget *parent) : QListView(parent)
 void QuizList::showSelected(qsizetype row)
 {
     const QModelIndex index = model()->index(int(row), 0);
-    const QModelIndexList shown = selectionModel()->selectedRows();
-    if (shown.size() <= 1 && shown.value(0) == index && (!index.isValid() || currentIndex() == index))
-        return;
-    if (!index.isValid()) {
-        selectionModel()->clearSelection();
-        return;
-    }
+    if (!index.isValid())
+        return clearSelection();
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);
 }

@@ -49,29 +49,18 @@ Zort::Zort(Content content, QObject *parent)
 
 Zort::NumberList Zort::dumN(int i) const
 {
-    switch (i) {
-    case kLeft:
-    case kRight: {
-        NumberList list{{}, m_numbersSelected.at(i)};
-        list.numbers.reserve(m_slowo[i].count());
+    if (i == 2 || i == 3)
+        return {m_enteredNumbers.at(i - 2)};
+    NumberList list;
+    if (i == kLeft || i == kRight) {
+        list.selectedRow = m_numbersSelected.at(i);
         for (const QString &text : m_slowo[i].items())
             list.numbers << QString::number(firstNumberOf(i, text));
-        return list;
-    }
-    case 2:
-    case 3:
-        return {m_enteredNumbers.at(i - 2)};
-    case 4:
-    case 5: {
-        NumberList list;
-        const qsizetype n = (i == 4 ? m_content.expressions : m_content.meanings).size();
-        for (qsizetype k = 1; k <= n; ++k)
+    } else if (i == 4 || i == 5) {
+        for (qsizetype k = 1; k <= (i == 4 ? m_content.expressions : m_content.meanings).size(); ++k)
             list.numbers << QString::number(k);
-        return list;
     }
-    default:
-        return {};
-    }
+    return list;
 }
 
 QString Zort::verdictText() const
