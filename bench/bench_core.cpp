@@ -175,7 +175,7 @@ void zapis(benchmark::State &state)
     cwiat.Slider1_Scroll(0, 200);
     for (auto _ : state) {
         Appearance appearance;
-        state.SetIterationTime(timed([&] { appearance = cwiat.zapis(); }));
+        state.SetIterationTime(timed([&] { appearance = cwiat.appearance(); }));
         benchmark::DoNotOptimize(appearance);
     }
 }

@@ -28,41 +28,38 @@ void Cweta::setComponent(int element, int component, qint32 value)
 
 QString Cweta::typedItem(int n) const
 {
-    if (n == 0)
+    switch (n) {
+    case 0:
         return QStringLiteral("всичко това е за управление на цветове");
-    if (n == kFontFace)
+    case kFontFace:
         return m_appearance.fontFace;
-    if (n == kFontSize)
+    case kFontSize:
         return QString::number(m_appearance.fontSize);
-    const int element = (n - colourItem(0)) / 4;
-    const int slot = (n - colourItem(0)) % 4;
-    return slot == 0 ? QString::number(m_appearance.colour(element))
-                     : QString::number(m_appearance.components[element][slot - 1]);
+    }
+    const int e = (n - colourItem(0)) / 4, slot = (n - colourItem(0)) % 4;
+    return QString::number(slot == 0 ? qint64(m_appearance.colour(e)) : m_appearance.components[e][slot - 1]);
 }
 
 QString Cweta::item(int n) const
 {
-    if (n < 0 || n >= kItems)
-        return QString();
-    return m_asWritten.value(n, typedItem(n));
+    return n >= 0 && n < kItems ? m_asWritten.value(n, typedItem(n)) : QString();
 }
 
 void Cweta::setItem(int n, const QString &text)
 {
     if (n < 0 || n >= kItems)
         return;
-    const qint32 value = NumberText::read32(text);
-    const int element = (n - colourItem(0)) / 4;
-    const int slot = (n - colourItem(0)) % 4;
     m_asWritten.remove(n);
+    const qint32 value = NumberText::read32(text);
+    const int e = (n - colourItem(0)) / 4, slot = (n - colourItem(0)) % 4;
     if (n == kFontFace)
         setFontFace(text);
     else if (n == kFontSize)
         setFontSize(value);
     else if (n > kFontSize && slot == 0)
-        setColour(element, quint32(value));
+        setColour(e, quint32(value));
     else if (n > kFontSize)
-        setComponent(element, slot - 1, value);
+        setComponent(e, slot - 1, value);
     if (typedItem(n) != text)
         m_asWritten.insert(n, text);
 }

@@ -185,7 +185,7 @@ void Cwiat::setSampleSize(qint32 points)
         m_sampleSize = points;
 }
 
-const Appearance &Cwiat::zapis() const
+const Appearance &Cwiat::appearance() const
 {
     return m_store.appearance();
 }

@@ -41,7 +41,7 @@ public:
     void setListFontIndex(int list, qsizetype row);
 
     // What "Запис" puts on the main window: the store's appearance as it is now.
-    const Appearance &zapis() const;
+    const Appearance &appearance() const;
 
     // The colour caption Otdelni_Update writes for a colour value.
     static QString colourCaptionOf(qint32 colour);

@@ -102,7 +102,7 @@ void CwiatWindow::buildMenu(QMenuBar *bar)
 {
     QAction *save = bar->addAction(QStringLiteral("Запис"));
     save->setObjectName(QStringLiteral("mnu_zapis"));
-    connect(save, &QAction::triggered, this, &CwiatWindow::zapis);
+    connect(save, &QAction::triggered, this, &CwiatWindow::mnu_zapis_Click);
     QAction *cancel = bar->addAction(QStringLiteral("Отказ"));
     cancel->setObjectName(QStringLiteral("mnu_Otkaz"));
     connect(cancel, &QAction::triggered, this, &QWidget::close);
@@ -298,9 +298,9 @@ void CwiatWindow::learnerChoseEntry(int list, int row)
     showModel();
 }
 
-void CwiatWindow::zapis()
+void CwiatWindow::mnu_zapis_Click()
 {
-    Q_EMIT applied(m_cwiat.zapis());
+    Q_EMIT applied(m_cwiat.appearance());
     close();
 }
 

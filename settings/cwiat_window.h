@@ -42,7 +42,7 @@ private:
     void learnerMovedSlider(int k, int position);
     void learnerChoseOption(int e, bool checked);
     void learnerChoseEntry(int list, int row);
-    void zapis();
+    void mnu_zapis_Click();
 
     void showModel();
 

@@ -830,7 +830,7 @@ QString SettingsSession::apply(const Action &action)
         }
         break;
     case ActionKind::Save: {
-        m_applied = m_cwiat.zapis();
+        m_applied = m_cwiat.appearance();
         m_open = false;
         ZORT_CHECK(differs("applied form background", quint32(before.at(3).toUInt()), m_applied.formBackground));
         ZORT_CHECK(differs("applied text background", quint32(before.at(7).toUInt()), m_applied.textBackground));

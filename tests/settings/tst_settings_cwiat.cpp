@@ -249,7 +249,7 @@ void TestCwiat::sizeChoice()
 
     QCOMPARE(cwiat.sampleSize(), points);
     QCOMPARE(store.items(), expected);
-    QCOMPARE(cwiat.zapis().fontSize, points);
+    QCOMPARE(cwiat.appearance().fontSize, points);
 
     // The next opening selects the stored size again.
     cwiat.open(kFaces);
@@ -325,7 +325,7 @@ void TestCwiat::faceList()
     QCOMPARE(cwiat.sampleFace(), sample);
     QCOMPARE(cwiat.windowFontFace(), stored);
     QCOMPARE(store.item(Cweta::kFontFace), stored);
-    QCOMPARE(cwiat.zapis().fontFace, stored);
+    QCOMPARE(cwiat.appearance().fontFace, stored);
 }
 
 void TestCwiat::reopeningForgetsTheSampleFace()
@@ -371,7 +371,7 @@ void TestCwiat::zapis()
     store.setItem(item, text);
     const QStringList before = store.items();
 
-    const Appearance appearance = cwiat.zapis();
+    const Appearance appearance = cwiat.appearance();
 
     QCOMPARE(appearance.formBackground, formBackground);
     QCOMPARE(appearance.textBackground, textBackground);
@@ -404,8 +404,8 @@ void TestCwiat::otkazKeepsTheStore()
     QCOMPARE(cwiat.sampleSize(), 9);
     cwiat.Option1_Click(1);
     QCOMPARE(cwiat.sliderPosition(1), 10);
-    QCOMPARE(cwiat.zapis().textBackground, quint32(ColourValue::compose(255, 10, 255)));
-    QCOMPARE(cwiat.zapis().fontSize, 9);
+    QCOMPARE(cwiat.appearance().textBackground, quint32(ColourValue::compose(255, 10, 255)));
+    QCOMPARE(cwiat.appearance().fontSize, 9);
 }
 
 void TestCwiat::choicesOutsideTheControls()
