@@ -28,14 +28,6 @@ QString Content::pictureOf(int k) const
     return k >= 1 && k <= pictures.size() ? pictures.at(k - 1) : QString();
 }
 
-QStringList emptyPictureFlags()
-{
-    QStringList flags{QStringLiteral("Utochnenie dali ima grafika - 30 br")};
-    for (int k = 1; k <= ContentLimits::kPictures; ++k)
-        flags << QStringLiteral("0");
-    return flags;
-}
-
 Content contentFromTables(const QuizTables &t)
 {
     int span = 0;
@@ -54,7 +46,7 @@ Content contentFromTables(const QuizTables &t)
         c.meanings << next();
 
     c.flags << QStringLiteral("Ima li obqsneniq");
-    c.pictureFlags = emptyPictureFlags();
+    c.pictureFlags << QStringLiteral("Utochnenie dali ima grafika - 30 br");
     for (int k = 1; k <= t.pairs; ++k) {
         QStringList lines;
         for (int i = 0; i < t.lineCounts[k - 1]; ++i)
@@ -63,13 +55,12 @@ Content contentFromTables(const QuizTables &t)
         c.lines << lines;
         const char *picture = t.pictures[k - 1];
         c.pictures << (picture ? QString::fromLatin1(picture) : QString());
-        if (k <= ContentLimits::kPictures)
-            c.pictureFlags[k] = QString::number(picture ? 1 : 0);
-        else
-            c.pictureFlags << QString::number(picture ? 1 : 0);
+        c.pictureFlags << QString::number(picture ? 1 : 0);
     }
     while (c.flags.size() <= ContentLimits::kExplanationFlags)
         c.flags << QStringLiteral("0");
+    while (c.pictureFlags.size() <= ContentLimits::kPictures)
+        c.pictureFlags << QStringLiteral("0");
     while (c.pictures.size() < ContentLimits::kPictures)
         c.pictures << QString();
     return c;

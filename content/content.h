@@ -86,7 +86,3 @@ struct QuizTables
 // The content of such a quiz. Expression k, its meaning, its explanation and its picture share
 // content number k; the flag and picture tables reach at least as far as the built-in ones.
 Content contentFromTables(const QuizTables &tables);
-
-// An empty picture table of the right shape (a heading and 30 "0" flags), for content that has
-// no pictures.
-QStringList emptyPictureFlags();

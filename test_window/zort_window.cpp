@@ -315,14 +315,10 @@ void ZortWindow::applyAppearance(const Appearance &appearance)
     const QFont font(appearance.fontFace, appearance.fontSize > 0 ? appearance.fontSize : kDesignPoints);
     for (QWidget *box : {static_cast<QWidget *>(m_slowo[0]), static_cast<QWidget *>(m_slowo[1]),
                          static_cast<QWidget *>(m_slowo[2]), static_cast<QWidget *>(m_output)}) {
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::Base, background);
-        pal.setColor(QPalette::Text, text);
-        box->setPalette(pal);
+        setRole(box, QPalette::Base, background);
+        setRole(box, QPalette::Text, text);
         box->setFont(font);
     }
-    QPalette label = m_ndapis->palette();
-    label.setColor(QPalette::Window, background);
-    label.setColor(QPalette::WindowText, text);
-    m_ndapis->setPalette(label);
+    setRole(m_ndapis, QPalette::Window, background);
+    setRole(m_ndapis, QPalette::WindowText, text);
 }
