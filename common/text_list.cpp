@@ -85,14 +85,9 @@ QVariant TextList::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return QVariant();
-    switch (role) {
-    case Qt::DisplayRole:
+    if (role == Qt::DisplayRole)
         return m_items.at(index.row());
-    case Qt::AccessibleDescriptionRole:
-        if (const QString text = describeRow ? describeRow(index.row()) : QString(); !text.isEmpty())
-            return text;
-        return QVariant();
-    default:
-        return QVariant();
-    }
+    const QString description =
+        role == Qt::AccessibleDescriptionRole && describeRow ? describeRow(index.row()) : QString();
+    return description.isEmpty() ? QVariant() : QVariant(description);
 }

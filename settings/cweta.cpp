@@ -2,30 +2,6 @@
 
 #include "common/number_text.h"
 
-void Cweta::setFontFace(const QString &face)
-{
-    m_appearance.fontFace = face;
-    m_asWritten.remove(kFontFace);
-}
-
-void Cweta::setFontSize(qint32 points)
-{
-    m_appearance.fontSize = points;
-    m_asWritten.remove(kFontSize);
-}
-
-void Cweta::setColour(int element, quint32 value)
-{
-    m_appearance.colour(element) = value & ColourValue::kMask;
-    m_asWritten.remove(colourItem(element));
-}
-
-void Cweta::setComponent(int element, int component, qint32 value)
-{
-    m_appearance.components[element][component] = value;
-    m_asWritten.remove(componentItem(element, component));
-}
-
 QString Cweta::typedItem(int n) const
 {
     switch (n) {

@@ -25,11 +25,20 @@ public:
     }
 
     const Appearance &appearance() const { return m_appearance; }
-    void setFontFace(const QString &face);
-    void setFontSize(qint32 points);
+    // Each setter also forgets the text its item was last written as.
+    void setFontFace(const QString &face) { m_appearance.fontFace = face; m_asWritten.remove(kFontFace); }
+    void setFontSize(qint32 points) { m_appearance.fontSize = points; m_asWritten.remove(kFontSize); }
     // The top byte of a colour value is dropped.
-    void setColour(int element, quint32 value);
-    void setComponent(int element, int component, qint32 value);
+    void setColour(int e, quint32 value)
+    {
+        m_appearance.colour(e) = value & ColourValue::kMask;
+        m_asWritten.remove(colourItem(e));
+    }
+    void setComponent(int e, int k, qint32 value)
+    {
+        m_appearance.components[e][k] = value;
+        m_asWritten.remove(componentItem(e, k));
+    }
 
     // An empty text for a position outside the store.
     QString item(int n) const;
