@@ -1,7 +1,5 @@
 #include "zort.h"
 
-#include "common/number_text.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -17,17 +15,6 @@ constexpr int kEntered = 2;
 qint16 saturated16(qsizetype n)
 {
     return qint16(std::clamp<qsizetype>(n, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
-}
-
-// Position in Danni of the number text k, as dum_N 4 or 5 ("1".."count") would find it: at k - 1
-// when k is one of its items, nowhere otherwise.
-qsizetype positionOfNumber(const QString &k, qsizetype count)
-{
-    bool ok = false;
-    const qsizetype value = k.toLongLong(&ok);
-    if (!ok || value < 1 || value > count || QString::number(value) != k)
-        return -1;
-    return value - 1;
 }
 
 } // namespace
@@ -49,10 +36,11 @@ Zort::Zort(Content content, QObject *parent)
 
 Zort::NumberList Zort::dumN(int i) const
 {
-    if (i == 2 || i == 3)
-        return {m_enteredNumbers.at(i - 2)};
     NumberList list;
-    if (i == kLeft || i == kRight) {
+    if (i == 2 || i == 3) {
+        for (int k : m_enteredNumbers.at(i - 2))
+            list.numbers << QString::number(k);
+    } else if (i == kLeft || i == kRight) {
         list.selectedRow = m_numbersSelected.at(i);
         for (const QString &text : m_slowo[i].items())
             list.numbers << QString::number(firstNumberOf(i, text));
@@ -176,8 +164,8 @@ void Zort::Wywedi_dwojka()
     const QString expression = m_slowo[kLeft].at(iL);
     const QString meaning = m_slowo[kRight].at(iR);
     m_slowo[kEntered].add(expression + u' ' + meaning);
-    m_enteredNumbers[0] << QString::number(firstNumberOf(kLeft, expression));
-    m_enteredNumbers[1] << QString::number(firstNumberOf(kRight, meaning));
+    m_enteredNumbers[0] << firstNumberOf(kLeft, expression);
+    m_enteredNumbers[1] << firstNumberOf(kRight, meaning);
     removeFromSlowo(kLeft, iL);
     removeFromSlowo(kRight, iR);
     Obnowi_ostawashti();
@@ -207,7 +195,7 @@ void Zort::Slowo_Click(qint16 Index)
         break;
     case kEntered:
         setOutput(QString());
-        m_tekushtNomer = NumberText::read16(m_enteredNumbers[0].at(p));
+        m_tekushtNomer = saturated16(m_enteredNumbers[0].at(p));
         Pokazhi_grafika(m_tekushtNomer);
         m_verdict = isCorrect(p);
         Q_EMIT verdictChanged();
@@ -230,12 +218,11 @@ void Zort::Wyrni_dwojka()
     if (s < 0)
         return;
 
-    const qsizetype p = positionOfNumber(m_enteredNumbers[0].at(s), m_content.expressions.size());
-    if (p >= 0)
-        m_slowo[kLeft].add(m_content.expressions.at(p));
-    const qsizetype q = positionOfNumber(m_enteredNumbers[1].at(s), m_content.meanings.size());
-    if (q >= 0)
-        m_slowo[kRight].add(m_content.meanings.at(q));
+    // A pair's numbers are 0 only for a text the content does not have, which nothing shows.
+    if (const int k = m_enteredNumbers[0].at(s); k > 0)
+        m_slowo[kLeft].add(m_content.expression(k));
+    if (const int m = m_enteredNumbers[1].at(s); m > 0)
+        m_slowo[kRight].add(m_content.meaning(m));
 
     m_enteredNumbers[0].removeAt(s);
     m_enteredNumbers[1].removeAt(s);
@@ -305,7 +292,7 @@ void Zort::Obqsni_wywedena()
 {
     const qsizetype r = m_slowo[kEntered].selected();
     if (r >= 0)
-        Obqsni_element(NumberText::read16(m_enteredNumbers[0].at(r)));
+        Obqsni_element(saturated16(m_enteredNumbers[0].at(r)));
 }
 
 // --- Pictures ------------------------------------------------------------------------------------
