@@ -24,9 +24,8 @@ Zort::Zort(Content content, QObject *parent)
       m_counter(QStringLiteral("Оставащи:"))
 {
     // Walk back to front so that each text keeps the first position it has in the content.
-    const std::array<const QStringList *, 2> sides{&m_content.expressions, &m_content.meanings};
-    for (int side = 0; side < 2; ++side) {
-        const QStringList &texts = *sides[side];
+    for (int side : {kLeft, kRight}) {
+        const QStringList &texts = side == kLeft ? m_content.expressions : m_content.meanings;
         m_firstIndex[side].reserve(texts.size());
         for (qsizetype j = texts.size() - 1; j >= 0; --j)
             m_firstIndex[side].insert(texts.at(j), j);
@@ -301,10 +300,7 @@ void Zort::Pokazhi_grafika(qint16 p)
 {
     m_thumbnail = m_content.pictureFlag(p) != 0 ? p : 0;
     Q_EMIT thumbnailChanged();
-    if (m_pictureWindowVisible) {
-        m_pictureWindowVisible = false;
-        Q_EMIT pictureWindowChanged();
-    }
+    closePictureWindow();
 }
 
 void Zort::Grafika_Click()
