@@ -2,6 +2,7 @@
 
 #include "common/window_support.h"
 
+#include <QApplication>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -19,7 +20,11 @@ void ColourButton::paintEvent(QPaintEvent *)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    // The face is painted over, so the bevel is drawn in the platform's colours: buttons of one
+    // size and state then share one drawing, which the style keeps.
+    QStyleOptionButton bevel = option;
+    bevel.palette = QApplication::palette(this);
+    painter.drawControl(QStyle::CE_PushButtonBevel, bevel);
     const QRect inside = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
     painter.fillRect(inside, option.palette.button());
 
