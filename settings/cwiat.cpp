@@ -136,7 +136,7 @@ qint32 Cwiat::composeSliders() const
 
 void Cwiat::Zaredi_shriftowe(const QStringList &installedFaces)
 {
-    m_lists[kFaceList].clear();
+    // The opening has just emptied the list.
     m_lists[kFaceList].addAll(installedFaces);
     selectEntriesEqualTo(kFaceList, m_windowFontFace);
 }
