@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -197,8 +196,12 @@ void CwiatWindow::buildMixer(QWidget *client)
     // A screen reader's choice toggles the button without a click, so follow the toggle. A click
     // on the option already chosen toggles nothing and must choose it all the same; after a toggle
     // the click repeats a choice that changes nothing the second time.
-    connect(group, &QButtonGroup::idToggled, this, &CwiatWindow::learnerChoseOption);
-    connect(group, &QButtonGroup::idClicked, this, [this](int e) { learnerChoseOption(e, true); });
+    // The window checking the edited element's option is no choice of the learner's.
+    connect(group, &QButtonGroup::idToggled, this, [this](int e, bool checked) {
+        if (checked && e != m_cwiat.editedElement())
+            learnerChoseOption(e);
+    });
+    connect(group, &QButtonGroup::idClicked, this, &CwiatWindow::learnerChoseOption);
 }
 
 void CwiatWindow::buildFontArea(QWidget *client)
@@ -269,7 +272,8 @@ void CwiatWindow::openOrRaise()
 
 void CwiatWindow::learnerMovedSlider(int k, int position)
 {
-    if (m_showing)
+    // The window setting a slider to the Cwiat's own position is no move of the learner's.
+    if (position == m_cwiat.sliderPosition(k))
         return;
     m_cwiat.Slider1_Scroll(k, position);
     showModel();
@@ -279,10 +283,8 @@ void CwiatWindow::learnerMovedSlider(int k, int position)
     m_announcer->announce(m_colourCaption->text());
 }
 
-void CwiatWindow::learnerChoseOption(int e, bool checked)
+void CwiatWindow::learnerChoseOption(int e)
 {
-    if (m_showing || !checked)
-        return;
     m_cwiat.Option1_Click(e);
     showModel();
     m_announcer->announce(m_colourCaption->text());
@@ -290,11 +292,14 @@ void CwiatWindow::learnerChoseOption(int e, bool checked)
 
 void CwiatWindow::learnerChoseEntry(int list, int row)
 {
-    if (m_showing)
+    // Whatever took the selection away, the list shows the Cwiat's again; the window showing the
+    // Cwiat's own selection is no choice of the learner's.
+    const qsizetype held = m_cwiat.fontList(list).selected();
+    if (row < 0)
+        return m_listFont[list]->showSelected(held);
+    if (row == held)
         return;
-    // Whatever took the selection away, the list shows the Cwiat's again.
-    if (row >= 0)
-        m_cwiat.setListFontIndex(list, row);
+    m_cwiat.setListFontIndex(list, row);
     showModel();
 }
 
@@ -306,8 +311,6 @@ void CwiatWindow::mnu_zapis_Click()
 
 void CwiatWindow::showModel()
 {
-    const QScopedValueRollback<bool> showing(m_showing, true);
-
     setRole(m_client, QPalette::Window, colourOf(m_cwiat.windowBackground()));
     setRole(m_picColor, QPalette::Window, colourOf(m_cwiat.swatchColour()));
     m_colourCaption->setText(m_cwiat.colourCaption());

@@ -9,7 +9,6 @@
 
 class Announcer;
 class Cweta;
-class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -40,15 +39,13 @@ private:
     void fitLabels();
 
     void learnerMovedSlider(int k, int position);
-    void learnerChoseOption(int e, bool checked);
+    void learnerChoseOption(int e);
     void learnerChoseEntry(int list, int row);
     void mnu_zapis_Click();
 
     void showModel();
 
     Cwiat m_cwiat;
-    // Set while the window itself positions its controls, so that is not taken for the learner.
-    bool m_showing = false;
 
     QWidget *m_client = nullptr;
     QFrame *m_picColor = nullptr;
