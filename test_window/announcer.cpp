@@ -22,7 +22,7 @@ Announcer::Announcer(QWidget *parent)
         return true;
     }();
     Q_UNUSED(installed);
-    setObjectName(QStringLiteral("Izwestie"));
+    setObjectName(QStringLiteral("announcer"));
     hide();
 }
 

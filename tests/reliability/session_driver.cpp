@@ -440,9 +440,10 @@ int TestOracle::correctByText(const Zort &zort) const
     // From the texts alone: the entered pair's items sit at the same content position.
     const Content &c = m_gen.content;
     int correct = 0;
-    for (qsizetype r = 0; r < zort.dumN(2).count(); ++r) {
-        const QString expression = c.expressions.value(zort.dumN(2).at(r).toInt() - 1);
-        const QString meaning = c.meanings.value(zort.dumN(3).at(r).toInt() - 1);
+    const Zort::NumberList numbers2 = zort.dumN(2), numbers3 = zort.dumN(3);
+    for (qsizetype r = 0; r < numbers2.count(); ++r) {
+        const QString expression = c.expressions.value(numbers2.at(r).toInt() - 1);
+        const QString meaning = c.meanings.value(numbers3.at(r).toInt() - 1);
         if (c.expressions.indexOf(expression) == c.meanings.indexOf(meaning))
             ++correct;
     }
@@ -516,11 +517,12 @@ QString TestOracle::checkState(const Zort &zort) const
     // Every content item in exactly one place.
     QStringList left = zort.slowo(0).items();
     QStringList right = zort.slowo(1).items();
+    const Zort::NumberList numbers2 = zort.dumN(2), numbers3 = zort.dumN(3);
     for (qsizetype r = 0; r < entered; ++r) {
-        const int kL = zort.dumN(2).at(r).toInt();
-        const int kR = zort.dumN(3).at(r).toInt();
+        const int kL = numbers2.at(r).toInt();
+        const int kR = numbers3.at(r).toInt();
         if (kL < 1 || kL > a || kR < 1 || kR > b)
-            return u"entered pair %1 has numbers %2, %3"_s.arg(r).arg(zort.dumN(2).at(r), zort.dumN(3).at(r));
+            return u"entered pair %1 has numbers %2, %3"_s.arg(r).arg(numbers2.at(r), numbers3.at(r));
         ZORT_CHECK(differs("entered text", c.expressions.at(kL - 1) + u' ' + c.meanings.at(kR - 1), zort.slowo(2).at(r)));
         left << c.expressions.at(kL - 1);
         right << c.meanings.at(kR - 1);

@@ -17,9 +17,10 @@ void checkInvariants(const Zort &zort)
     const Content &c = zort.content();
     QStringList left = zort.slowo(0).items();
     QStringList right = zort.slowo(1).items();
+    const Zort::NumberList numbers2 = zort.dumN(2), numbers3 = zort.dumN(3);
     for (qsizetype r = 0; r < zort.slowo(2).count(); ++r) {
-        const QString expression = c.expressions.at(zort.dumN(2).at(r).toInt() - 1);
-        const QString meaning = c.meanings.at(zort.dumN(3).at(r).toInt() - 1);
+        const QString expression = c.expressions.at(numbers2.at(r).toInt() - 1);
+        const QString meaning = c.meanings.at(numbers3.at(r).toInt() - 1);
         QCOMPARE(zort.slowo(2).at(r), expression + u' ' + meaning);
         left << expression;
         right << meaning;
