@@ -35,17 +35,26 @@ Zort::Zort(Content content, QObject *parent)
 
 Zort::NumberList Zort::dumN(int i) const
 {
-    NumberList list;
+    if (i < 0 || i >= kHiddenLists)
+        return {};
+    const int side = i % 2;
+    // dum_N 4 and 5 are made when first asked for; the other lists share their texts.
+    QStringList &numbers = m_contentNumbers[side];
+    if (numbers.isEmpty()) {
+        for (qsizetype k = 1; k <= (side == kLeft ? m_content.expressions : m_content.meanings).size(); ++k)
+            numbers << QString::number(k);
+    }
+    const auto text = [&](int k) { return k >= 1 ? numbers.at(k - 1) : QStringLiteral("0"); };
+    NumberList list{i >= 4 ? numbers : QStringList()};
     if (i == 2 || i == 3) {
-        for (int k : m_enteredNumbers.at(i - 2))
-            list.numbers << QString::number(k);
-    } else if (i == kLeft || i == kRight) {
-        list.selectedRow = m_numbersSelected.at(i);
-        for (const QString &text : m_slowo[i].items())
-            list.numbers << QString::number(firstNumberOf(i, text));
-    } else if (i == 4 || i == 5) {
-        for (qsizetype k = 1; k <= (i == 4 ? m_content.expressions : m_content.meanings).size(); ++k)
-            list.numbers << QString::number(k);
+        list.numbers.reserve(m_enteredNumbers[side].size());
+        for (int k : m_enteredNumbers[side])
+            list.numbers << text(k);
+    } else if (i < 2) {
+        list.selectedRow = m_numbersSelected[side];
+        list.numbers.reserve(m_slowo[side].count());
+        for (const QString &row : m_slowo[side].items())
+            list.numbers << text(firstNumberOf(side, row));
     }
     return list;
 }

@@ -134,6 +134,7 @@ private:
     // dum_N 0 and 1 follow their rows; only their selection is their own, cleared by a numbering.
     std::array<qsizetype, 2> m_numbersSelected{-1, -1};
     std::array<QList<int>, 2> m_enteredNumbers; // dum_N 2 and 3
+    mutable std::array<QStringList, 2> m_contentNumbers; // dum_N 4 and 5, made when first asked for
     qsizetype m_nastroiki = 0;
     qint16 m_brojWerni = 0;
     qint16 m_tekushtNomer = 0;
