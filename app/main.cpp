@@ -1,5 +1,5 @@
-#include "content/content.h"
-#include "test_window/zort_window.h"
+#include "core/content.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/org.example.zort-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    ZortWindow window(quizContent());
+    QuizWindow window(quizContent());
     window.show();
     return app.exec();
 }

@@ -2,9 +2,9 @@
 // 10,000 pairs; the settings actions once. Each iteration times only the action itself; putting
 // the state back for the next iteration is not timed.
 #include "bench_support.h"
-#include "settings/cweta.h"
-#include "settings/cwiat.h"
-#include "test_window/zort.h"
+#include "core/appearance_store.h"
+#include "core/appearance_editor.h"
+#include "core/quiz.h"
 
 #include <functional>
 #include <memory>
@@ -15,30 +15,30 @@ namespace {
 
 constexpr int kLeft = 0, kRight = 1, kEntered = 2;
 
-std::unique_ptr<Zort> started(int pairs)
+std::unique_ptr<Quiz> started(int pairs)
 {
-    auto zort = std::make_unique<Zort>(bench::content(pairs));
-    zort->Form_Load();
-    return zort;
+    auto quiz = std::make_unique<Quiz>(bench::content(pairs));
+    quiz->start();
+    return quiz;
 }
 
 // Enters the pair of the rows in the middle of both choice lists.
-void enterMiddlePair(Zort &zort)
+void enterMiddlePair(Quiz &quiz)
 {
-    zort.selectSlowo(kLeft, zort.slowo(kLeft).count() / 2);
-    zort.selectSlowo(kRight, zort.slowo(kRight).count() / 2);
-    zort.pressButton(Zort::Izbrah);
+    quiz.selectRow(kLeft, quiz.list(kLeft).count() / 2);
+    quiz.selectRow(kRight, quiz.list(kRight).count() / 2);
+    quiz.pressButton(Quiz::Enter);
 }
 
 // Enters every pair (the first rows each time), so "Оцени" can be pressed.
-void enterAll(Zort &zort)
+void enterAll(Quiz &quiz)
 {
-    while (!zort.slowo(kLeft).isEmpty() && !zort.slowo(kRight).isEmpty()) {
-        zort.selectSlowo(kLeft, 0);
-        zort.selectSlowo(kRight, 0);
-        zort.pressButton(Zort::Izbrah);
+    while (!quiz.list(kLeft).isEmpty() && !quiz.list(kRight).isEmpty()) {
+        quiz.selectRow(kLeft, 0);
+        quiz.selectRow(kRight, 0);
+        quiz.pressButton(Quiz::Enter);
     }
-    zort.pressButton(Zort::Obqsni); // nothing to explain; the click applies the evaluate-button rule
+    quiz.pressButton(Quiz::Explain); // nothing to explain; the click applies the evaluate-button rule
 }
 
 // Not a learner action, but what every later action builds on: the set-up of the lists at start-up.
@@ -46,10 +46,10 @@ void startUp(benchmark::State &state, int pairs)
 {
     const Content content = bench::content(pairs);
     for (auto _ : state) {
-        std::unique_ptr<Zort> zort;
+        std::unique_ptr<Quiz> quiz;
         state.SetIterationTime(timed([&] {
-            zort = std::make_unique<Zort>(content);
-            zort->Form_Load();
+            quiz = std::make_unique<Quiz>(content);
+            quiz->start();
         }));
     }
 }
@@ -61,41 +61,41 @@ constexpr int kEnteredBefore = 5;
 // evaluation, called as the enabled button would call it); the pair is taken back untimed.
 void enteringClick(benchmark::State &state, int pairs, qint16 button)
 {
-    auto zort = started(pairs);
+    auto quiz = started(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
-        enterMiddlePair(*zort);
+        enterMiddlePair(*quiz);
     for (auto _ : state) {
-        zort->selectSlowo(kLeft, zort->slowo(kLeft).count() / 2);
-        zort->selectSlowo(kRight, zort->slowo(kRight).count() / 2);
-        state.SetIterationTime(timed([&] { zort->Uprawl_Click(button); }));
-        zort->selectSlowo(kEntered, zort->slowo(kEntered).count() - 1);
-        zort->pressButton(Zort::Wyrni);
+        quiz->selectRow(kLeft, quiz->list(kLeft).count() / 2);
+        quiz->selectRow(kRight, quiz->list(kRight).count() / 2);
+        state.SetIterationTime(timed([&] { quiz->dispatch(button); }));
+        quiz->selectRow(kEntered, quiz->list(kEntered).count() - 1);
+        quiz->pressButton(Quiz::TakeBack);
     }
 }
 
 void takeBack(benchmark::State &state, int pairs)
 {
-    auto zort = started(pairs);
+    auto quiz = started(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
-        enterMiddlePair(*zort);
+        enterMiddlePair(*quiz);
     for (auto _ : state) {
-        enterMiddlePair(*zort);
+        enterMiddlePair(*quiz);
         // The learner takes back a pair in the middle: the next one is selected in its place.
-        zort->selectSlowo(kEntered, zort->slowo(kEntered).count() / 2);
-        state.SetIterationTime(timed([&] { zort->pressButton(Zort::Wyrni); }));
+        quiz->selectRow(kEntered, quiz->list(kEntered).count() / 2);
+        state.SetIterationTime(timed([&] { quiz->pressButton(Quiz::TakeBack); }));
     }
 }
 
 void selectIn(benchmark::State &state, int pairs, int list)
 {
-    auto zort = started(pairs);
+    auto quiz = started(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
-        enterMiddlePair(*zort);
-    const qsizetype rows[2] = {zort->slowo(list).count() / 2, zort->slowo(list).count() / 2 - 1};
+        enterMiddlePair(*quiz);
+    const qsizetype rows[2] = {quiz->list(list).count() / 2, quiz->list(list).count() / 2 - 1};
     int turn = 0;
     for (auto _ : state) {
         const qsizetype row = rows[turn ^= 1];
-        state.SetIterationTime(timed([&] { zort->selectSlowo(list, row); }));
+        state.SetIterationTime(timed([&] { quiz->selectRow(list, row); }));
     }
 }
 
@@ -103,22 +103,22 @@ void selectIn(benchmark::State &state, int pairs, int list)
 void evaluate(benchmark::State &state, int pairs)
 {
     for (auto _ : state) {
-        auto zort = started(pairs);
-        enterAll(*zort);
-        state.SetIterationTime(timed([&] { zort->pressButton(Zort::Oceni); }));
+        auto quiz = started(pairs);
+        enterAll(*quiz);
+        state.SetIterationTime(timed([&] { quiz->pressButton(Quiz::Evaluate); }));
     }
 }
 
 void explainAfter(benchmark::State &state, int pairs)
 {
-    auto zort = started(pairs);
-    enterAll(*zort);
-    zort->pressButton(Zort::Oceni);
-    const qsizetype middle = zort->slowo(kEntered).count() / 2;
+    auto quiz = started(pairs);
+    enterAll(*quiz);
+    quiz->pressButton(Quiz::Evaluate);
+    const qsizetype middle = quiz->list(kEntered).count() / 2;
     int turn = 0;
     for (auto _ : state) {
-        zort->selectSlowo(kEntered, middle - (turn ^= 1));
-        state.SetIterationTime(timed([&] { zort->pressButton(Zort::Obqsni); }));
+        quiz->selectRow(kEntered, middle - (turn ^= 1));
+        state.SetIterationTime(timed([&] { quiz->pressButton(Quiz::Explain); }));
     }
 }
 
@@ -136,10 +136,10 @@ void settingsOpenFirst(benchmark::State &state)
 {
     const QStringList installed = faces();
     for (auto _ : state) {
-        Cweta store;
-        std::unique_ptr<Cwiat> cwiat;
+        AppearanceStore store;
+        std::unique_ptr<AppearanceEditor> cwiat;
         state.SetIterationTime(timed([&] {
-            cwiat = std::make_unique<Cwiat>(store);
+            cwiat = std::make_unique<AppearanceEditor>(store);
             cwiat->open(installed);
         }));
     }
@@ -148,8 +148,8 @@ void settingsOpenFirst(benchmark::State &state)
 void settingsOpenSecond(benchmark::State &state)
 {
     const QStringList installed = faces();
-    Cweta store;
-    Cwiat cwiat(store);
+    AppearanceStore store;
+    AppearanceEditor cwiat(store);
     cwiat.open(installed);
     for (auto _ : state)
         state.SetIterationTime(timed([&] { cwiat.open(installed); }));
@@ -157,22 +157,22 @@ void settingsOpenSecond(benchmark::State &state)
 
 void slider(benchmark::State &state)
 {
-    Cweta store;
-    Cwiat cwiat(store);
+    AppearanceStore store;
+    AppearanceEditor cwiat(store);
     cwiat.open(faces());
     int turn = 0;
     for (auto _ : state) {
         const int position = 100 + (turn ^= 1);
-        state.SetIterationTime(timed([&] { cwiat.Slider1_Scroll(1, position); }));
+        state.SetIterationTime(timed([&] { cwiat.moveSlider(1, position); }));
     }
 }
 
 void zapis(benchmark::State &state)
 {
-    Cweta store;
-    Cwiat cwiat(store);
+    AppearanceStore store;
+    AppearanceEditor cwiat(store);
     cwiat.open(faces());
-    cwiat.Slider1_Scroll(0, 200);
+    cwiat.moveSlider(0, 200);
     for (auto _ : state) {
         Appearance appearance;
         state.SetIterationTime(timed([&] { appearance = cwiat.appearance(); }));
@@ -199,14 +199,14 @@ int main(int argc, char **argv)
         // Where putting the state back costs far more than the action, a fixed count of iterations.
         const int restored = n >= 10000 ? 300 : n >= 1000 ? 3000 : 30000;
         add("core/start_up" + size, [n](benchmark::State &s) { startUp(s, n); });
-        add("core/enter_pair" + size, [n](benchmark::State &s) { enteringClick(s, n, Zort::Izbrah); })->Iterations(restored);
+        add("core/enter_pair" + size, [n](benchmark::State &s) { enteringClick(s, n, Quiz::Enter); })->Iterations(restored);
         add("core/take_back" + size, [n](benchmark::State &s) { takeBack(s, n); })->Iterations(restored);
         add("core/select_left" + size, [n](benchmark::State &s) { selectIn(s, n, kLeft); });
         add("core/select_right" + size, [n](benchmark::State &s) { selectIn(s, n, kRight); });
         add("core/select_entered" + size, [n](benchmark::State &s) { selectIn(s, n, kEntered); });
         add("core/evaluate" + size, [n](benchmark::State &s) { evaluate(s, n); })
             ->Iterations(n >= 10000 ? 5 : n >= 1000 ? 50 : 1000);
-        add("core/explain_before" + size, [n](benchmark::State &s) { enteringClick(s, n, Zort::Obqsni); })
+        add("core/explain_before" + size, [n](benchmark::State &s) { enteringClick(s, n, Quiz::Explain); })
             ->Iterations(restored);
         add("core/explain_after" + size, [n](benchmark::State &s) { explainAfter(s, n); });
     }

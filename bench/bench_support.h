@@ -3,7 +3,7 @@
 // Shared by the action benchmarks: generated content of any size, per-iteration timing, and a
 // reporter that keeps each benchmark's median and prints the targets as held or missed.
 
-#include "content/content.h"
+#include "core/content.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // content (and "Запис", which restyles the main window's lists, at every size). Runs on whatever
 // platform QT_QPA_PLATFORM names: offscreen, or xcb under Xvfb.
 #include "bench_support.h"
-#include "settings/cwiat_window.h"
-#include "test_window/zort_window.h"
+#include "settingswindow/settings_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -100,7 +100,7 @@ void settle()
 
 // The main window on n pairs, shown and painted, so the first timed click finds it steady.
 struct Quiz {
-    explicit Quiz(int pairs) : window(std::make_unique<ZortWindow>(bench::content(pairs)))
+    explicit Quiz(int pairs) : window(std::make_unique<QuizWindow>(bench::content(pairs)))
     {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -149,25 +149,25 @@ struct Quiz {
     {
         untimed([&] { clickRow(0, list(0)->model()->rowCount() / 2); });
         untimed([&] { clickRow(1, list(1)->model()->rowCount() / 2); });
-        untimed([&] { clickButton(Zort::Izbrah); });
+        untimed([&] { clickButton(Quiz::Enter); });
     }
     // Every pair entered through the core (the window follows); far quicker than clicking.
     void enterAll()
     {
-        Zort &zort = window->zort();
-        while (!zort.slowo(0).isEmpty() && !zort.slowo(1).isEmpty()) {
-            zort.selectSlowo(0, 0);
-            zort.selectSlowo(1, 0);
-            zort.pressButton(Zort::Izbrah);
+        Quiz &quiz = window->quiz();
+        while (!quiz.list(0).isEmpty() && !quiz.list(1).isEmpty()) {
+            quiz.selectRow(0, 0);
+            quiz.selectRow(1, 0);
+            quiz.pressButton(Quiz::Enter);
         }
-        zort.pressButton(Zort::Obqsni); // nothing to explain; the click applies the evaluate-button rule
+        quiz.pressButton(Quiz::Explain); // nothing to explain; the click applies the evaluate-button rule
         settle();
     }
 
     QMenuBar *menu() const { return window->menuBar(); }
     QWidget *settings() const { return window->settingsWindow(); }
 
-    std::unique_ptr<ZortWindow> window;
+    std::unique_ptr<QuizWindow> window;
 };
 
 constexpr int kEnteredBefore = 5;
@@ -180,9 +180,9 @@ void enterPair(benchmark::State &state, int pairs)
     for (auto _ : state) {
         q.untimed([&] { q.clickRow(0, q.list(0)->model()->rowCount() / 2); });
         q.untimed([&] { q.clickRow(1, q.list(1)->model()->rowCount() / 2); });
-        state.SetIterationTime(q.click([&] { q.clickButton(Zort::Izbrah); }));
+        state.SetIterationTime(q.click([&] { q.clickButton(Quiz::Enter); }));
         q.untimed([&] { q.clickRow(2, q.list(2)->model()->rowCount() - 1); });
-        q.untimed([&] { q.clickButton(Zort::Wyrni); });
+        q.untimed([&] { q.clickButton(Quiz::TakeBack); });
     }
 }
 
@@ -194,7 +194,7 @@ void takeBack(benchmark::State &state, int pairs)
     for (auto _ : state) {
         q.enterMiddlePair();
         q.untimed([&] { q.clickRow(2, q.list(2)->model()->rowCount() / 2); });
-        state.SetIterationTime(q.click([&] { q.clickButton(Zort::Wyrni); }));
+        state.SetIterationTime(q.click([&] { q.clickButton(Quiz::TakeBack); }));
     }
 }
 
@@ -217,7 +217,7 @@ void evaluate(benchmark::State &state, int pairs)
     for (auto _ : state) {
         Quiz q(pairs);
         q.enterAll();
-        state.SetIterationTime(q.click([&] { q.clickButton(Zort::Oceni); }));
+        state.SetIterationTime(q.click([&] { q.clickButton(Quiz::Evaluate); }));
     }
 }
 
@@ -228,7 +228,7 @@ void explainBefore(benchmark::State &state, int pairs)
         Quiz q(pairs);
         q.untimed([&] { q.clickRow(0, q.list(0)->model()->rowCount() / 2); });
         q.untimed([&] { q.clickRow(1, q.list(1)->model()->rowCount() / 2); });
-        state.SetIterationTime(q.click([&] { q.clickButton(Zort::Obqsni); }));
+        state.SetIterationTime(q.click([&] { q.clickButton(Quiz::Explain); }));
     }
 }
 
@@ -236,12 +236,12 @@ void explainAfter(benchmark::State &state, int pairs)
 {
     Quiz q(pairs);
     q.enterAll();
-    q.untimed([&] { q.clickButton(Zort::Oceni); });
+    q.untimed([&] { q.clickButton(Quiz::Evaluate); });
     const int middle = q.list(2)->model()->rowCount() / 2;
     int turn = 0;
     for (auto _ : state) {
         q.untimed([&] { q.clickRow(2, middle - (turn ^= 1)); });
-        state.SetIterationTime(q.click([&] { q.clickButton(Zort::Obqsni); }));
+        state.SetIterationTime(q.click([&] { q.clickButton(Quiz::Explain); }));
     }
 }
 

@@ -1,48 +1,71 @@
-# Quiz files become content at configure time: the quiz tool (content/quizfile) is built as a
-# project of its own in <build>/quiz-tool, then checks each quiz file and writes its generated
-# code. A change to a quiz file, its pairs table or its pictures configures again by itself.
+# Quiz files become content in the build: the quiz tool (quiztool/, target zort-quiz) checks each
+# quiz file and writes its generated code. A quiz with problems stops the build with the tool's
+# messages. The tool names every file it read in a dependency file, so a change to the quiz file,
+# its pairs table or its pictures builds again.
 
-function(zort_build_quiz_tool)
-    set(dir ${CMAKE_BINARY_DIR}/quiz-tool)
-    set(source ${PROJECT_SOURCE_DIR}/content/quizfile)
-    if(NOT EXISTS ${dir}/CMakeCache.txt)
-        execute_process(
-            COMMAND ${CMAKE_COMMAND} -S ${source} -B ${dir} -G ${CMAKE_GENERATOR}
-                    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
-                    -DCMAKE_PREFIX_PATH=${CMAKE_PREFIX_PATH}
-            OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE failed)
-        if(failed)
-            message(FATAL_ERROR "Configuring the quiz tool failed:\n${out}")
-        endif()
+# zort_quiz_content(TARGET QUIZ_FILE NAME [LAUNCHER APP_ID]): adds the quiz's content to TARGET as
+# `const Content &NAME()`, with its pictures as resources. With LAUNCHER, also writes APP_ID.desktop,
+# APP_ID.metainfo.xml and quiz-package.cmake (the package's description) into the build folder
+# from the templates in data/, with the quiz's caption.
+function(zort_quiz_content target quiz name)
+    cmake_parse_arguments(ARG "" "LAUNCHER" "" ${ARGN})
+    set(out "${CMAKE_BINARY_DIR}/quiz-content/${target}-${name}")
+    set(outputs "${out}/${name}.cpp" "${out}/${name}.qrc")
+    set(fill)
+    if(ARG_LAUNCHER)
+        set(data "${PROJECT_SOURCE_DIR}/data")
+        set(launcher "${CMAKE_BINARY_DIR}/data/${ARG_LAUNCHER}")
+        foreach(pair "${launcher}.desktop.in:${launcher}.desktop" "${launcher}.metainfo.xml.in:${launcher}.metainfo.xml"
+                     "${data}/quiz-package.cmake.in:${CMAKE_BINARY_DIR}/data/quiz-package.cmake")
+            string(REPLACE ".in:" ".in;" pair "${pair}")
+            list(GET pair 0 template)
+            list(GET pair 1 output)
+            list(APPEND fill --fill "${template}" "${output}")
+            list(APPEND outputs "${output}")
+        endforeach()
     endif()
-    execute_process(COMMAND ${CMAKE_COMMAND} --build ${dir}
-                    OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE failed)
-    if(failed)
-        message(FATAL_ERROR "Building the quiz tool failed:\n${out}")
+    add_custom_command(
+        OUTPUT ${outputs}
+        COMMAND zort-quiz generate "${quiz}" "${out}" ${name} ${fill}
+        DEPENDS zort-quiz "${quiz}"
+        DEPFILE "${out}/${name}.d"
+        COMMENT "Checking the quiz file ${name}"
+        VERBATIM)
+    # The pictures as Qt resources, rebuilt when any of them changes (rcc names them in a depfile).
+    add_custom_command(
+        OUTPUT "${out}/${name}_pictures.cpp"
+        COMMAND Qt6::rcc --name ${name} --depfile "${out}/${name}_pictures.d"
+                -o "${out}/${name}_pictures.cpp" "${out}/${name}.qrc"
+        DEPENDS "${out}/${name}.qrc" Qt6::rcc
+        DEPFILE "${out}/${name}_pictures.d"
+        VERBATIM)
+    target_sources(${target} PRIVATE "${out}/${name}.cpp" "${out}/${name}_pictures.cpp")
+    if(ARG_LAUNCHER)
+        target_sources(${target} PRIVATE "${launcher}.desktop" "${launcher}.metainfo.xml")
     endif()
-    file(GLOB tool_sources ${source}/*.cpp ${source}/*.h ${source}/CMakeLists.txt)
-    set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tool_sources})
-    set(ZORT_QUIZ_TOOL ${dir}/zort-quiz CACHE INTERNAL "The quiz tool")
 endfunction()
 
-# zort_quiz_content(TARGET QUIZ_FILE NAME): checks the quiz file and adds its content to TARGET
-# as `const Content &NAME()`, with its pictures as resources. A quiz with problems stops here
-# with the tool's messages. Sets ZORT_QUIZ_ID and ZORT_QUIZ_CAPTION for the caller.
-function(zort_quiz_content target quiz name)
-    set(out ${CMAKE_BINARY_DIR}/quiz-content/${target})
-    execute_process(COMMAND ${ZORT_QUIZ_TOOL} generate ${quiz} ${out} ${name}
-                    OUTPUT_VARIABLE report RESULT_VARIABLE failed)
-    if(failed)
-        message(FATAL_ERROR "The quiz file has problems (above); nothing was built. "
-                            "scripts/check-quiz.sh checks a quiz file on its own.")
+# zort_quiz_id(QUIZ_FILE VAR): the quiz's id, which names its program and package and so is needed
+# while configuring. It is read from its own line, `id = "..."`; the quiz tool checks the whole
+# file when it builds, and an id that names no program never gets this far.
+function(zort_quiz_id quiz var)
+    if(NOT EXISTS "${quiz}" OR IS_DIRECTORY "${quiz}")
+        message(FATAL_ERROR "${quiz}: there is no such quiz file")
     endif()
-    message(STATUS "Quiz ${name}: ${report}")
-    include(${out}/${name}.cmake)
-    set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ZORT_QUIZ_DEPENDS})
-    target_sources(${target} PRIVATE ${ZORT_QUIZ_SOURCES})
-    if(ZORT_QUIZ_SOURCES MATCHES "\\.qrc")
-        set_target_properties(${target} PROPERTIES AUTORCC ON)
+    file(SIZE "${quiz}" size)
+    if(size GREATER 16777216)
+        message(FATAL_ERROR "${quiz}: the quiz file is larger than 16 MB")
     endif()
-    set(ZORT_QUIZ_ID ${ZORT_QUIZ_ID} PARENT_SCOPE)
-    set(ZORT_QUIZ_CAPTION ${ZORT_QUIZ_CAPTION} PARENT_SCOPE)
+    file(STRINGS "${quiz}" lines REGEX "^[ \t]*id[ \t]*=" LIMIT_COUNT 1)
+    set(id "")
+    if(lines MATCHES "^[ \t]*id[ \t]*=[ \t]*\"([a-z][a-z0-9-]*)\"[ \t]*(#.*)?$")
+        set(id ${CMAKE_MATCH_1})
+    endif()
+    string(LENGTH "${id}" length)
+    if(length EQUAL 0 OR length GREATER 32)
+        message(FATAL_ERROR "${quiz}: write the quiz's id on a line of its own at the top of the file, "
+                            "such as id = \"capitals\" (small Latin letters, digits and hyphens); "
+                            "scripts/check-quiz.sh checks the whole file")
+    endif()
+    set(${var} ${id} PARENT_SCOPE)
 endfunction()

@@ -16,26 +16,17 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-if(ZORT_QUIZ)
-    # A synopsis of at most 80 characters. CMake counts bytes, so a long caption is left out rather
-    # than cut, which could split a letter.
-    string(REGEX REPLACE "[. ]+$" "" synopsis "Matching quiz: ${caption}")
-    string(LENGTH "${synopsis}" bytes)
-    if(bytes GREATER 80)
-        set(synopsis "Matching quiz built with ZORT")
-    endif()
-    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${synopsis}")
-    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A matching quiz that a teacher wrote as a quiz file, built with ZORT:
-expressions on the left, their meanings on the right, graded with a verdict
-for every pair. It installs beside the built-in Latin quiz (package zort) and
-beside other quizzes. Its program is
-${ZORT_PROGRAM}")
-else()
-    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small desktop quiz with a Bulgarian interface: the learner pairs 27 Latin
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A small desktop quiz with a Bulgarian interface: the learner pairs 27 Latin
 expressions with their 27 Bulgarian meanings, takes pairs back, has the test
 graded with a verdict for every pair and asks for explanations.")
+if(ZORT_QUIZ)
+    # The quiz's caption describes its package. It is known only once the quiz tool has read the
+    # quiz, so the tool writes that part and cpack reads it when it packages.
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/quiz-package.cmake)
 endif()
+# Values go into the package as they stand, never evaluated as CMake code.
+set(CPACK_VERBATIM_VARIABLES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

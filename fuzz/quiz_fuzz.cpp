@@ -1,7 +1,7 @@
 // libFuzzer target for the quiz checker: quiz files come from teachers and are passed around, so
 // any bytes must give either messages or a valid quiz, never a crash or a hang. Pictures and
 // pairs tables named in the input are looked up in a folder that does not exist.
-#include "quiz_file.h"
+#include "quizfile/quiz_file.h"
 
 #include <QHash>
 

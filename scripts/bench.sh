@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 scripts/setup-debian.sh libbenchmark-dev time
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZORT_BUILD_BENCHMARKS=ON -DZORT_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target zort_startup_ab zort_bench_core zort_bench_window
+cmake --build build-bench --target zort_startup_ab zort_bench_core zort_bench_window zort-quiz
 
 bin=build-bench/bench
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
@@ -30,6 +30,6 @@ xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
     python3 bench/quiz/make_quiz.py build-bench/quiz-10000.toml 10000
     echo "# zort-quiz check, quiz file of 10,000 pairs with explanations ($(du -h build-bench/quiz-10000.toml | cut -f1)), 5 runs:"
     for _ in 1 2 3 4 5; do
-        /usr/bin/time -f "%e s wall, %M KiB peak" build-bench/quiz-tool/zort-quiz check build-bench/quiz-10000.toml >/dev/null
+        /usr/bin/time -f "%e s wall, %M KiB peak" build-bench/quiztool/zort-quiz check build-bench/quiz-10000.toml >/dev/null
     done
 } 2>&1 | grep -v -e 'XDG_RUNTIME_DIR' -e 'propagateSizeHints' -e 'does not support raise' | tee build-bench/bench-results.txt

@@ -7,6 +7,6 @@ quiz=${1:?"usage: scripts/check-quiz.sh QUIZ_FILE"}
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/setup-debian.sh" >&2
-cmake -S "$root/content/quizfile" -B "$root/build-quiz-tool" -G Ninja >/dev/null
-cmake --build "$root/build-quiz-tool" >/dev/null
-exec "$root/build-quiz-tool/zort-quiz" check "$quiz"
+cmake -S "$root" -B "$root/build-quiz-tool" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORT_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build-quiz-tool" --target zort-quiz >/dev/null
+exec "$root/build-quiz-tool/quiztool/zort-quiz" check "$quiz"

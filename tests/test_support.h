@@ -1,7 +1,7 @@
 #pragma once
 
-#include "content/content.h"
-#include "test_window/zort.h"
+#include "core/content.h"
+#include "core/quiz.h"
 
 #include <QStringList>
 
@@ -19,38 +19,38 @@ inline Content makeContent(int expressions, int meanings)
     return c;
 }
 
-inline qsizetype rowOf(const Zort &zort, int list, const QString &text)
+inline qsizetype rowOf(const Quiz &quiz, int list, const QString &text)
 {
-    return zort.slowo(list).items().indexOf(text);
+    return quiz.list(list).items().indexOf(text);
 }
 
 // Selects expression k and meaning m (content numbers) and presses "Избрах".
-inline void enterPair(Zort &zort, int k, int m)
+inline void enterPair(Quiz &quiz, int k, int m)
 {
-    const Content &c = zort.content();
-    zort.selectSlowo(0, rowOf(zort, 0, c.expressions.at(k - 1)));
-    zort.selectSlowo(1, rowOf(zort, 1, c.meanings.at(m - 1)));
-    zort.Uprawl_Click(Zort::Izbrah);
+    const Content &c = quiz.content();
+    quiz.selectRow(0, rowOf(quiz, 0, c.expressions.at(k - 1)));
+    quiz.selectRow(1, rowOf(quiz, 1, c.meanings.at(m - 1)));
+    quiz.dispatch(Quiz::Enter);
 }
 
 // Content numbers of the visible list's items read back through the content, for checking that
 // a hidden number list is parallel to its visible list.
-inline QStringList expectedNumbers(const Zort &zort, int side)
+inline QStringList expectedNumbers(const Quiz &quiz, int side)
 {
-    const QStringList &texts = side == 0 ? zort.content().expressions : zort.content().meanings;
+    const QStringList &texts = side == 0 ? quiz.content().expressions : quiz.content().meanings;
     QStringList numbers;
-    for (const QString &text : zort.slowo(side).items())
+    for (const QString &text : quiz.list(side).items())
         numbers << QString::number(texts.indexOf(text) + 1);
     return numbers;
 }
 
 // The tests' way to a single step of the quiz.
-class ZortSteps
+class QuizSteps
 {
 public:
-    static void Opredeli_nomera(Zort &zort) { zort.Opredeli_nomera(); }
-    static void Obqsni_element(Zort &zort, qint16 p) { zort.Obqsni_element(p); }
-    static void Pokazhi_grafika(Zort &zort, qint16 p) { zort.Pokazhi_grafika(p); }
+    static void renumber(Quiz &quiz) { quiz.renumber(); }
+    static void explainItem(Quiz &quiz, qint16 p) { quiz.explainItem(p); }
+    static void showPicture(Quiz &quiz, qint16 p) { quiz.showPicture(p); }
 };
 
 Q_DECLARE_METATYPE(Content)

@@ -1,6 +1,6 @@
 #include "list_rows.h"
 #include "test_support.h"
-#include "test_window/zort_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 class TestAccessibility : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<ZortWindow> m_window;
+    std::unique_ptr<QuizWindow> m_window;
 
     QAccessibleInterface *accessible(const QString &name) const
     {
@@ -32,7 +32,7 @@ class TestAccessibility : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_window = std::make_unique<ZortWindow>(builtInContent());
+        m_window = std::make_unique<QuizWindow>(builtInContent());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -58,21 +58,21 @@ private Q_SLOTS:
         QFETCH(QString, counter);
         QFETCH(QString, verdict);
         QFETCH(QString, output);
-        Zort &zort = m_window->zort();
+        Quiz &quiz = m_window->quiz();
         if (stage >= 1)
-            enterPair(zort, 1, 1);
+            enterPair(quiz, 1, 1);
         if (stage >= 2) {
             // 22 pairs, 2 and 4 crossed: 20 of 27 right.
             for (int k = 2; k <= 22; ++k)
-                enterPair(zort, k, k == 2 ? 4 : k == 4 ? 2 : k);
-            zort.pressButton(Zort::Oceni);
-            zort.pressButton(Zort::Oceni); // the first press only enabled it
-            zort.selectSlowo(2, 0);
+                enterPair(quiz, k, k == 2 ? 4 : k == 4 ? 2 : k);
+            quiz.pressButton(Quiz::Evaluate);
+            quiz.pressButton(Quiz::Evaluate); // the first press only enabled it
+            quiz.selectRow(2, 0);
         }
         if (stage >= 3)
-            zort.selectSlowo(2, 1);
+            quiz.selectRow(2, 1);
         if (stage >= 4)
-            zort.pressButton(Zort::Obqsni);
+            quiz.pressButton(Quiz::Explain);
 
         QAccessibleInterface *label = accessible(u"Ndapis"_s);
         QVERIFY(label);
@@ -112,15 +112,15 @@ private Q_SLOTS:
     {
         QFETCH(int, list);
         QFETCH(bool, evaluated);
-        Zort &zort = m_window->zort();
+        Quiz &quiz = m_window->quiz();
         for (int k = 1; k <= 22; ++k)
-            enterPair(zort, k, k == 2 ? 4 : k == 4 ? 2 : k);
-        zort.selectSlowo(0, 0);
-        zort.selectSlowo(1, 0);
-        zort.selectSlowo(2, 0);
+            enterPair(quiz, k, k == 2 ? 4 : k == 4 ? 2 : k);
+        quiz.selectRow(0, 0);
+        quiz.selectRow(1, 0);
+        quiz.selectRow(2, 0);
         if (evaluated) {
-            zort.pressButton(Zort::Oceni);
-            zort.pressButton(Zort::Oceni);
+            quiz.pressButton(Quiz::Evaluate);
+            quiz.pressButton(Quiz::Evaluate);
             QCOMPARE(m_window->findChild<QLineEdit *>(u"Prowerka_1"_s)->text(), u"ДА"_s);
         }
         auto *widget = m_window->findChild<QListView *>(u"Slowo_%1"_s.arg(list));
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(item->text(QAccessible::Name), ListRows::text(widget, 1));
         item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 
-        QCOMPARE(zort.slowo(list).selected(), qsizetype(1));
+        QCOMPARE(quiz.list(list).selected(), qsizetype(1));
         QCOMPARE(widget->selectionModel()->selectedRows().size(), 1);
         QCOMPARE(widget->currentIndex().row(), 1);
         if (evaluated) // pair 2 was crossed

@@ -1,6 +1,6 @@
 #include "list_rows.h"
-#include "settings/cwiat_window.h"
-#include "test_window/zort_window.h"
+#include "settingswindow/settings_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,14 +22,14 @@ using namespace Qt::StringLiterals;
 class TestHighDpi : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<ZortWindow> m_window;
+    std::unique_ptr<QuizWindow> m_window;
     template <typename T = QWidget>
     T *child(const QString &name) const { return m_window->findChild<T *>(name); }
 
 private Q_SLOTS:
     void init()
     {
-        m_window = std::make_unique<ZortWindow>(builtInContent());
+        m_window = std::make_unique<QuizWindow>(builtInContent());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         QFETCH(int, component);
         child<QAction>(u"Cwqt"_s)->trigger();
-        CwiatWindow *settings = m_window->settingsWindow();
+        SettingsWindow *settings = m_window->settingsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(settings));
         for (int k = 0; component >= 0 && k < 3; ++k)
             child<QSlider>(u"Slider1_%1"_s.arg(k))->setValue(component);

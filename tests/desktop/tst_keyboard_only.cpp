@@ -1,6 +1,6 @@
 #include "list_rows.h"
-#include "settings/cwiat_window.h"
-#include "test_window/zort_window.h"
+#include "settingswindow/settings_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,7 +21,7 @@ class TestKeyboardOnly : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<ZortWindow> m_window;
+    std::unique_ptr<QuizWindow> m_window;
 
     QWidget *focused() const { return QApplication::focusWidget(); }
     QString focusedName() const { return focused() ? focused()->objectName() : QString(); }
@@ -67,7 +67,7 @@ class TestKeyboardOnly : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_window = std::make_unique<ZortWindow>(builtInContent());
+        m_window = std::make_unique<QuizWindow>(builtInContent());
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/content.h"
+#include "core/content.h"
 
 // Quizzes generated from quiz files by the build, as a quiz program gets them.
 const Content &capitalsContent(); // examples/capitals/capitals.toml: 12 pairs, 3 extra meanings

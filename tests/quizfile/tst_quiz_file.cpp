@@ -1,4 +1,4 @@
-#include "quiz_file.h"
+#include "quizfile/quiz_file.h"
 
 #include <QBuffer>
 #include <QImage>

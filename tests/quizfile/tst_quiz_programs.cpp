@@ -1,6 +1,6 @@
 #include "quiz_samples.h"
-#include "test_window/picture_window.h"
-#include "test_window/zort_window.h"
+#include "quizwindow/picture_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -28,7 +28,7 @@ class TestQuizPrograms : public QObject
     Q_OBJECT
 
 private:
-    ZortWindow *m_window = nullptr;
+    QuizWindow *m_window = nullptr;
     template <typename T = QWidget>
     T *child(const QString &name) const { return m_window->findChild<T *>(name); }
     QAbstractItemView *list(int i) const { return child<QAbstractItemView>(u"Slowo_%1"_s.arg(i)); }
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(content->expressionsName, names.first());
         QCOMPARE(content->meaningsName, names.last());
 
-        ZortWindow window(*content);
+        QuizWindow window(*content);
         m_window = &window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -76,18 +76,18 @@ private Q_SLOTS:
         for (int k = 0; k < pairs; ++k) {
             clickText(0, content->expressions.at(k));
             clickText(1, content->meanings.at(k));
-            press(Zort::Izbrah);
+            press(Quiz::Enter);
         }
         QCOMPARE(list(1)->model()->rowCount(), extra);
-        press(Zort::Wyrni); // nothing selected to take back: only applies the rule for "Оцени"
-        press(Zort::Oceni);
-        QCOMPARE(window.zort().counter(), u"Верни: 100%"_s);
+        press(Quiz::TakeBack); // nothing selected to take back: only applies the rule for "Оцени"
+        press(Quiz::Evaluate);
+        QCOMPARE(window.quiz().counter(), u"Верни: 100%"_s);
 
         auto *output = child<QPlainTextEdit>(u"Prowerka_0"_s);
         for (int row = 0; row < pairs; ++row) {
             QTest::mouseClick(list(2)->viewport(), Qt::LeftButton, {},
                               list(2)->visualRect(list(2)->model()->index(row, 0)).center());
-            press(Zort::Obqsni);
+            press(Quiz::Explain);
             const QStringList lines = content->linesOf(row + 1);
             QVERIFY(!lines.isEmpty());
             QVERIFY2(output->toPlainText().endsWith(lines.join(u'\n')), qPrintable(output->toPlainText()));

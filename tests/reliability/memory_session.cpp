@@ -3,10 +3,10 @@
 // ZORT_SANITIZE, LeakSanitizer reports anything left allocated when the process ends; the exit
 // status says whether every step did what it should.
 #include "list_rows.h"
-#include "content/content.h"
-#include "settings/cwiat_window.h"
-#include "test_window/picture_window.h"
-#include "test_window/zort_window.h"
+#include "core/content.h"
+#include "settingswindow/settings_window.h"
+#include "quizwindow/picture_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -45,9 +45,9 @@ T *child(QWidget *window, const QString &name)
 
 // Every expression with its own meaning, found through the content, then the evaluation, a
 // verdict, an explanation and the picture of the first item.
-void takeWholeTest(ZortWindow &window)
+void takeWholeTest(QuizWindow &window)
 {
-    const Content &content = window.zort().content();
+    const Content &content = window.quiz().content();
     auto *left = child<QListView>(&window, u"Slowo_0"_s);
     auto *right = child<QListView>(&window, u"Slowo_1"_s);
     for (qsizetype k = 0; k < content.expressions.size(); ++k) {
@@ -57,20 +57,20 @@ void takeWholeTest(ZortWindow &window)
     }
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton); // enables "Оцени"
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_2"_s), Qt::LeftButton);
-    expect(window.zort().counter() == u"Верни: 100%"_s, "a whole test scores 100%");
+    expect(window.quiz().counter() == u"Верни: 100%"_s, "a whole test scores 100%");
     ListRows::click(child<QListView>(&window, u"Slowo_2"_s), 1);
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton);
-    expect(!window.zort().output().isEmpty(), "an explanation after the evaluation");
+    expect(!window.quiz().output().isEmpty(), "an explanation after the evaluation");
     ListRows::click(child<QListView>(&window, u"Slowo_2"_s), 0);
     QTest::mouseClick(child<QWidget>(&window, u"Grafika_0"_s), Qt::LeftButton);
     expect(window.pictureWindow() && window.pictureWindow()->isVisible(), "the picture window shows");
 }
 
-void useSettings(ZortWindow &window)
+void useSettings(QuizWindow &window)
 {
     QAction *colour = child<QAction>(&window, u"Cwqt"_s);
     colour->trigger();
-    CwiatWindow *settings = window.settingsWindow();
+    SettingsWindow *settings = window.settingsWindow();
     expect(settings && settings->isVisible(), "the settings window opens");
     child<QSlider>(settings, u"Slider1_0"_s)->setValue(200);
     ListRows::click(child<QListView>(settings, u"List_font_1"_s), 0);
@@ -99,7 +99,7 @@ int main(int argc, char **argv)
     for (QString &path : content.pictures)
         path = picture;
 
-    ZortWindow window(content);
+    QuizWindow window(content);
     window.show();
     QTimer::singleShot(0, &window, [&window] {
         takeWholeTest(window);

@@ -1,6 +1,6 @@
 #include "session_driver.h"
 
-#include "settings/colour_value.h"
+#include "core/colour_value.h"
 
 #include <algorithm>
 
@@ -234,31 +234,31 @@ QString Action::describe() const
     return QString();
 }
 
-Action chooseAction(Chooser &c, const Zort &zort, bool settingsOpen, bool diligent)
+Action chooseAction(Chooser &c, const Quiz &quiz, bool settingsOpen, bool diligent)
 {
     if (diligent && c.chance(75)) {
         // A learner who works through the test: pick a pair, enter it, evaluate when allowed,
         // then look at the verdicts and explanations.
         auto pick = [&](int list) {
-            const int count = int(zort.slowo(list).count());
+            const int count = int(quiz.list(list).count());
             return Action{ActionKind::Select, list, count == 0 ? 0 : int(c.below(quint32(count)))};
         };
-        if (zort.evaluated())
-            return c.chance(50) ? pick(2) : Action{ActionKind::Press, Zort::Obqsni, 0};
-        if (zort.isEnabled(Zort::Oceni) && c.chance(30))
-            return {ActionKind::Press, Zort::Oceni, 0};
-        if (!zort.slowo(0).hasSelection())
+        if (quiz.evaluated())
+            return c.chance(50) ? pick(2) : Action{ActionKind::Press, Quiz::Explain, 0};
+        if (quiz.isEnabled(Quiz::Evaluate) && c.chance(30))
+            return {ActionKind::Press, Quiz::Evaluate, 0};
+        if (!quiz.list(0).hasSelection())
             return pick(0);
-        if (!zort.slowo(1).hasSelection())
+        if (!quiz.list(1).hasSelection())
             return pick(1);
-        return {ActionKind::Press, c.chance(90) ? Zort::Izbrah : Zort::Obqsni, 0};
+        return {ActionKind::Press, c.chance(90) ? Quiz::Enter : Quiz::Explain, 0};
     }
     const quint32 roll = c.below(100);
     if (roll < 45) {
         // Mostly the two choice lists, so that pairs get entered and the test gets evaluated.
         const quint32 r = c.below(10);
         const int list = r < 4 ? 0 : r < 8 ? 1 : 2;
-        const int count = int(zort.slowo(list).count());
+        const int count = int(quiz.list(list).count());
         const int row = c.chance(6) ? -1 : count == 0 ? 0 : int(c.below(quint32(count)));
         return {ActionKind::Select, list, row};
     }
@@ -346,28 +346,28 @@ QString differs(const char *what, const T &expected, const T &actual)
 
 } // namespace
 
-TestState TestState::of(const Zort &zort)
+TestState TestState::of(const Quiz &quiz)
 {
     TestState s;
-    for (int i = 0; i < Zort::kVisibleLists; ++i) {
-        s.slowo[i] = zort.slowo(i).items();
-        s.selected[i] = zort.slowo(i).selected();
+    for (int i = 0; i < Quiz::kVisibleLists; ++i) {
+        s.list[i] = quiz.list(i).items();
+        s.selected[i] = quiz.list(i).selected();
     }
-    for (int i = 0; i < Zort::kHiddenLists; ++i)
-        s.dumN[i] = zort.dumN(i).items();
-    s.nastroiki = QString::number(zort.nastroiki());
-    for (int i = 0; i < Zort::kButtons; ++i)
-        s.enabled[i] = zort.isEnabled(i);
-    s.counter = zort.counter();
-    s.output = zort.output();
-    s.verdictCorrect = zort.verdictCorrect();
-    s.verdictVisible = zort.verdictVisible();
-    s.evaluated = zort.evaluated();
-    s.tekusht = zort.tekushtNomer();
-    s.brojWerni = zort.brojWerni();
-    s.thumbnail = zort.thumbnail();
-    s.pictureVisible = zort.pictureWindowVisible();
-    s.pictureItem = zort.pictureWindowItem();
+    for (int i = 0; i < Quiz::kHiddenLists; ++i)
+        s.numberList[i] = quiz.numberList(i).items();
+    s.pairsToScore = QString::number(quiz.pairsToScore());
+    for (int i = 0; i < Quiz::kButtons; ++i)
+        s.enabled[i] = quiz.isEnabled(i);
+    s.counter = quiz.counter();
+    s.output = quiz.output();
+    s.verdictCorrect = quiz.verdictCorrect();
+    s.verdictVisible = quiz.verdictVisible();
+    s.evaluated = quiz.evaluated();
+    s.tekusht = quiz.currentItem();
+    s.correctPairs = quiz.correctPairs();
+    s.thumbnail = quiz.thumbnail();
+    s.pictureVisible = quiz.pictureWindowVisible();
+    s.pictureItem = quiz.pictureWindowItem();
     return s;
 }
 
@@ -408,13 +408,13 @@ void TestOracle::runHandler(TestState &e, int list) const
     if (p < 0)
         return;
     if (list == 0) {
-        e.tekusht = numberIn(e.dumN[0].value(p));
+        e.tekusht = numberIn(e.numberList[0].value(p));
         showPicture(e, e.tekusht);
     } else if (list == 2) {
         e.output.clear();
-        e.tekusht = numberIn(e.dumN[2].value(p));
+        e.tekusht = numberIn(e.numberList[2].value(p));
         showPicture(e, e.tekusht);
-        e.verdictCorrect = e.dumN[2].value(p) == e.dumN[3].value(p);
+        e.verdictCorrect = e.numberList[2].value(p) == e.numberList[3].value(p);
     }
 }
 
@@ -424,23 +424,23 @@ void TestOracle::enter(TestState &e) const
     const qsizetype iR = e.selected[1];
     if (iL < 0 || iR < 0)
         return;
-    e.slowo[2] << e.slowo[0].at(iL) + u' ' + e.slowo[1].at(iR);
-    e.dumN[2] << e.dumN[0].at(iL);
-    e.dumN[3] << e.dumN[1].at(iR);
-    e.slowo[0].removeAt(iL);
-    e.slowo[1].removeAt(iR);
-    e.dumN[0].removeAt(iL);
-    e.dumN[1].removeAt(iR);
+    e.list[2] << e.list[0].at(iL) + u' ' + e.list[1].at(iR);
+    e.numberList[2] << e.numberList[0].at(iL);
+    e.numberList[3] << e.numberList[1].at(iR);
+    e.list[0].removeAt(iL);
+    e.list[1].removeAt(iR);
+    e.numberList[0].removeAt(iL);
+    e.numberList[1].removeAt(iR);
     e.selected[0] = e.selected[1] = -1;
-    e.counter = remaining(e.slowo[0].size(), e.slowo[1].size());
+    e.counter = remaining(e.list[0].size(), e.list[1].size());
 }
 
-int TestOracle::correctByText(const Zort &zort) const
+int TestOracle::correctByText(const Quiz &quiz) const
 {
     // From the texts alone: the entered pair's items sit at the same content position.
     const Content &c = m_gen.content;
     int correct = 0;
-    const Zort::NumberList numbers2 = zort.dumN(2), numbers3 = zort.dumN(3);
+    const Quiz::NumberList numbers2 = quiz.numberList(2), numbers3 = quiz.numberList(3);
     for (qsizetype r = 0; r < numbers2.count(); ++r) {
         const QString expression = c.expressions.value(numbers2.at(r).toInt() - 1);
         const QString meaning = c.meanings.value(numbers3.at(r).toInt() - 1);
@@ -450,32 +450,32 @@ int TestOracle::correctByText(const Zort &zort) const
     return correct;
 }
 
-QString TestOracle::checkStartup(const Zort &zort)
+QString TestOracle::checkStartup(const Quiz &quiz)
 {
     const Content &c = m_gen.content;
     const qsizetype a = c.expressions.size();
     const qsizetype b = c.meanings.size();
     const QString caption = m_gen.layoutRecord.isEmpty() ? c.window.caption : m_gen.layoutRecord.value(0);
-    ZORT_CHECK(differs("caption", caption, zort.content().window.caption));
-    ZORT_CHECK(differs("output at start-up", c.instructions, zort.output()));
-    ZORT_CHECK(differs("counter at start-up", u"Оставащи:"_s, zort.counter()));
-    ZORT_CHECK(differs("left list", sortedCopy(c.expressions), sortedCopy(zort.slowo(0).items())));
-    ZORT_CHECK(differs("right list", sortedCopy(c.meanings), sortedCopy(zort.slowo(1).items())));
-    ZORT_CHECK(differs("left selection", a > 0 ? qsizetype(0) : qsizetype(-1), zort.slowo(0).selected()));
-    ZORT_CHECK(differs("right selection", b > 0 ? qsizetype(0) : qsizetype(-1), zort.slowo(1).selected()));
-    ZORT_CHECK(differs("entered at start-up", qsizetype(0), zort.slowo(2).count()));
+    ZORT_CHECK(differs("caption", caption, quiz.content().window.caption));
+    ZORT_CHECK(differs("output at start-up", c.instructions, quiz.output()));
+    ZORT_CHECK(differs("counter at start-up", u"Оставащи:"_s, quiz.counter()));
+    ZORT_CHECK(differs("left list", sortedCopy(c.expressions), sortedCopy(quiz.list(0).items())));
+    ZORT_CHECK(differs("right list", sortedCopy(c.meanings), sortedCopy(quiz.list(1).items())));
+    ZORT_CHECK(differs("left selection", a > 0 ? qsizetype(0) : qsizetype(-1), quiz.list(0).selected()));
+    ZORT_CHECK(differs("right selection", b > 0 ? qsizetype(0) : qsizetype(-1), quiz.list(1).selected()));
+    ZORT_CHECK(differs("entered at start-up", qsizetype(0), quiz.list(2).count()));
     const std::array<bool, 4> buttons{true, true, 0 >= 3 * b, true};
-    for (int i = 0; i < Zort::kButtons; ++i)
-        ZORT_CHECK(differs("button at start-up", buttons[i], zort.isEnabled(i)));
-    const qint16 first = a > 0 ? numberIn(zort.dumN(0).at(0)) : 0;
-    ZORT_CHECK(differs("current item at start-up", first, zort.tekushtNomer()));
+    for (int i = 0; i < Quiz::kButtons; ++i)
+        ZORT_CHECK(differs("button at start-up", buttons[i], quiz.isEnabled(i)));
+    const qint16 first = a > 0 ? numberIn(quiz.numberList(0).at(0)) : 0;
+    ZORT_CHECK(differs("current item at start-up", first, quiz.currentItem()));
     ZORT_CHECK(differs("thumbnail at start-up", m_gen.pictureSignOf(first) != 0 ? int(first) : 0,
-                       zort.thumbnail()));
-    ZORT_CHECK(differs("verdict visible at start-up", false, zort.verdictVisible()));
-    return checkState(zort);
+                       quiz.thumbnail()));
+    ZORT_CHECK(differs("verdict visible at start-up", false, quiz.verdictVisible()));
+    return checkState(quiz);
 }
 
-QString TestOracle::checkState(const Zort &zort) const
+QString TestOracle::checkState(const Quiz &quiz) const
 {
     const Content &c = m_gen.content;
     const qsizetype a = c.expressions.size();
@@ -483,25 +483,25 @@ QString TestOracle::checkState(const Zort &zort) const
 
     // Hidden lists parallel to the visible ones.
     for (int side = 0; side < 2; ++side) {
-        ZORT_CHECK(differs("visible and hidden list counts", zort.slowo(side).count(), zort.dumN(side).count()));
+        ZORT_CHECK(differs("visible and hidden list counts", quiz.list(side).count(), quiz.numberList(side).count()));
         const QStringList &texts = side == 0 ? c.expressions : c.meanings;
         QStringList numbers;
-        for (const QString &text : zort.slowo(side).items())
+        for (const QString &text : quiz.list(side).items())
             numbers << QString::number(texts.indexOf(text) + 1);
-        ZORT_CHECK(differs("content numbers of a choice list", numbers, zort.dumN(side).items()));
-        const QStringList &items = zort.slowo(side).items();
+        ZORT_CHECK(differs("content numbers of a choice list", numbers, quiz.numberList(side).items()));
+        const QStringList &items = quiz.list(side).items();
         for (qsizetype i = 1; i < items.size(); ++i) {
             if (QString::compare(items.at(i - 1), items.at(i), Qt::CaseInsensitive) > 0)
                 return u"choice list %1 not sorted at row %2"_s.arg(side).arg(i);
         }
-        const qsizetype sel = zort.slowo(side).selected();
-        if (sel < -1 || sel >= zort.slowo(side).count())
+        const qsizetype sel = quiz.list(side).selected();
+        if (sel < -1 || sel >= quiz.list(side).count())
             return u"selection %1 outside list %2"_s.arg(sel).arg(side);
     }
-    const qsizetype entered = zort.slowo(2).count();
-    ZORT_CHECK(differs("entered and their expression numbers", entered, zort.dumN(2).count()));
-    ZORT_CHECK(differs("entered and their meaning numbers", entered, zort.dumN(3).count()));
-    if (zort.slowo(2).selected() < -1 || zort.slowo(2).selected() >= entered)
+    const qsizetype entered = quiz.list(2).count();
+    ZORT_CHECK(differs("entered and their expression numbers", entered, quiz.numberList(2).count()));
+    ZORT_CHECK(differs("entered and their meaning numbers", entered, quiz.numberList(3).count()));
+    if (quiz.list(2).selected() < -1 || quiz.list(2).selected() >= entered)
         return u"entered selection outside the list"_s;
 
     QStringList numbers4, numbers5;
@@ -509,21 +509,21 @@ QString TestOracle::checkState(const Zort &zort) const
         numbers4 << QString::number(k);
     for (qsizetype k = 1; k <= b; ++k)
         numbers5 << QString::number(k);
-    ZORT_CHECK(differs("dum_N 4", numbers4, zort.dumN(4).items()));
-    ZORT_CHECK(differs("dum_N 5", numbers5, zort.dumN(5).items()));
+    ZORT_CHECK(differs("dum_N 4", numbers4, quiz.numberList(4).items()));
+    ZORT_CHECK(differs("dum_N 5", numbers5, quiz.numberList(5).items()));
     const qsizetype n = qMin(a, b);
-    ZORT_CHECK(differs("Nastroiki", QString::number(n), QString::number(zort.nastroiki())));
+    ZORT_CHECK(differs("Nastroiki", QString::number(n), QString::number(quiz.pairsToScore())));
 
     // Every content item in exactly one place.
-    QStringList left = zort.slowo(0).items();
-    QStringList right = zort.slowo(1).items();
-    const Zort::NumberList numbers2 = zort.dumN(2), numbers3 = zort.dumN(3);
+    QStringList left = quiz.list(0).items();
+    QStringList right = quiz.list(1).items();
+    const Quiz::NumberList numbers2 = quiz.numberList(2), numbers3 = quiz.numberList(3);
     for (qsizetype r = 0; r < entered; ++r) {
         const int kL = numbers2.at(r).toInt();
         const int kR = numbers3.at(r).toInt();
         if (kL < 1 || kL > a || kR < 1 || kR > b)
             return u"entered pair %1 has numbers %2, %3"_s.arg(r).arg(numbers2.at(r), numbers3.at(r));
-        ZORT_CHECK(differs("entered text", c.expressions.at(kL - 1) + u' ' + c.meanings.at(kR - 1), zort.slowo(2).at(r)));
+        ZORT_CHECK(differs("entered text", c.expressions.at(kL - 1) + u' ' + c.meanings.at(kR - 1), quiz.list(2).at(r)));
         left << c.expressions.at(kL - 1);
         right << c.meanings.at(kR - 1);
     }
@@ -531,59 +531,59 @@ QString TestOracle::checkState(const Zort &zort) const
     ZORT_CHECK(differs("meanings in one place each", sortedCopy(c.meanings), sortedCopy(right)));
 
     // Counter, score and buttons by phase.
-    const qsizetype nl = zort.slowo(0).count(), nr = zort.slowo(1).count();
-    if (!zort.evaluated()) {
-        if (zort.counter() != u"Оставащи:"_s)
-            ZORT_CHECK(differs("counter", remaining(nl, nr), zort.counter()));
-        if (!zort.isEnabled(0) || !zort.isEnabled(1))
+    const qsizetype nl = quiz.list(0).count(), nr = quiz.list(1).count();
+    if (!quiz.evaluated()) {
+        if (quiz.counter() != u"Оставащи:"_s)
+            ZORT_CHECK(differs("counter", remaining(nl, nr), quiz.counter()));
+        if (!quiz.isEnabled(0) || !quiz.isEnabled(1))
             return u"entry buttons disabled before the evaluation"_s;
-        ZORT_CHECK(differs("verdict visible before the evaluation", false, zort.verdictVisible()));
+        ZORT_CHECK(differs("verdict visible before the evaluation", false, quiz.verdictVisible()));
     } else {
-        const int correct = correctByText(zort);
-        ZORT_CHECK(differs("Broj_werni", correct, int(zort.brojWerni())));
+        const int correct = correctByText(quiz);
+        ZORT_CHECK(differs("Broj_werni", correct, int(quiz.correctPairs())));
         const int s = score(correct, int(n));
         if (s < 0 || s > 100)
             return u"score %1 outside 0 to 100"_s.arg(s);
-        ZORT_CHECK(differs("counter after the evaluation", u"Верни: %1%"_s.arg(s), zort.counter()));
+        ZORT_CHECK(differs("counter after the evaluation", u"Верни: %1%"_s.arg(s), quiz.counter()));
         const std::array<bool, 4> review{false, false, false, true};
-        for (int i = 0; i < Zort::kButtons; ++i)
-            ZORT_CHECK(differs("button after the evaluation", review[i], zort.isEnabled(i)));
-        ZORT_CHECK(differs("verdict visible after the evaluation", true, zort.verdictVisible()));
-        const qsizetype sel = zort.slowo(2).selected();
+        for (int i = 0; i < Quiz::kButtons; ++i)
+            ZORT_CHECK(differs("button after the evaluation", review[i], quiz.isEnabled(i)));
+        ZORT_CHECK(differs("verdict visible after the evaluation", true, quiz.verdictVisible()));
+        const qsizetype sel = quiz.list(2).selected();
         if (sel >= 0) {
-            const bool correctPair = c.expressions.indexOf(c.expressions.value(zort.dumN(2).at(sel).toInt() - 1))
-                                     == c.meanings.indexOf(c.meanings.value(zort.dumN(3).at(sel).toInt() - 1));
-            ZORT_CHECK(differs("verdict of the selected pair", correctPair, zort.verdictCorrect()));
-            ZORT_CHECK(differs("verdict text", correctPair ? u"ДА"_s : u"НЕ"_s, zort.verdictText()));
-            ZORT_CHECK(differs("verdict colour", correctPair ? 65280u : 255u, zort.verdictColour()));
+            const bool correctPair = c.expressions.indexOf(c.expressions.value(quiz.numberList(2).at(sel).toInt() - 1))
+                                     == c.meanings.indexOf(c.meanings.value(quiz.numberList(3).at(sel).toInt() - 1));
+            ZORT_CHECK(differs("verdict of the selected pair", correctPair, quiz.verdictCorrect()));
+            ZORT_CHECK(differs("verdict text", correctPair ? u"ДА"_s : u"НЕ"_s, quiz.verdictText()));
+            ZORT_CHECK(differs("verdict colour", correctPair ? 65280u : 255u, quiz.verdictColour()));
         }
     }
-    if (zort.tekushtNomer() < 0 || zort.tekushtNomer() > a)
-        return u"current item %1 outside the content"_s.arg(zort.tekushtNomer());
-    if (zort.thumbnail() != 0 && m_gen.pictureSignOf(zort.thumbnail()) == 0)
-        return u"thumbnail shows item %1, which has no picture"_s.arg(zort.thumbnail());
-    if (zort.pictureWindowVisible() && m_gen.pictureSignOf(zort.pictureWindowItem()) <= 0)
-        return u"picture window open for item %1"_s.arg(zort.pictureWindowItem());
+    if (quiz.currentItem() < 0 || quiz.currentItem() > a)
+        return u"current item %1 outside the content"_s.arg(quiz.currentItem());
+    if (quiz.thumbnail() != 0 && m_gen.pictureSignOf(quiz.thumbnail()) == 0)
+        return u"thumbnail shows item %1, which has no picture"_s.arg(quiz.thumbnail());
+    if (quiz.pictureWindowVisible() && m_gen.pictureSignOf(quiz.pictureWindowItem()) <= 0)
+        return u"picture window open for item %1"_s.arg(quiz.pictureWindowItem());
     return QString();
 }
 
 QString TestOracle::checkSortedSide(const TestState &before, const TestState &after, int side,
                                     const QString &inserted) const
 {
-    QStringList expected = before.slowo[side];
+    QStringList expected = before.list[side];
     expected << inserted;
-    ZORT_CHECK(differs(side == 0 ? "left list" : "right list", sortedCopy(expected), sortedCopy(after.slowo[side])));
+    ZORT_CHECK(differs(side == 0 ? "left list" : "right list", sortedCopy(expected), sortedCopy(after.list[side])));
     // A selection stays on its item when a restored one lands before it.
-    const QString was = before.selected[side] >= 0 ? before.slowo[side].at(before.selected[side]) : QString();
-    const QString now = after.selected[side] >= 0 ? after.slowo[side].at(after.selected[side]) : QString();
+    const QString was = before.selected[side] >= 0 ? before.list[side].at(before.selected[side]) : QString();
+    const QString now = after.selected[side] >= 0 ? after.list[side].at(after.selected[side]) : QString();
     ZORT_CHECK(differs("selection kept", before.selected[side] >= 0, after.selected[side] >= 0));
     return differs("selected item kept", was, now);
 }
 
-QString TestOracle::checkStep(const TestState &before, const Action &action, const Zort &zort, bool pressRan)
+QString TestOracle::checkStep(const TestState &before, const Action &action, const Quiz &quiz, bool pressRan)
 {
     const Content &c = m_gen.content;
-    const TestState after = TestState::of(zort);
+    const TestState after = TestState::of(quiz);
     TestState e = before;
     // Sorted lists get their restored items at a place the check does not predict.
     bool restored = false;
@@ -591,7 +591,7 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
 
     switch (action.kind) {
     case ActionKind::Select: {
-        const qsizetype count = before.slowo[action.index].size();
+        const qsizetype count = before.list[action.index].size();
         const qsizetype row = action.value >= 0 && action.value < count ? action.value : -1;
         if (row >= 0 && row != e.selected[action.index]) {
             e.selected[action.index] = row;
@@ -603,42 +603,42 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
         ZORT_CHECK(differs("a click that ran", before.enabled[action.index], pressRan));
         if (!before.enabled[action.index])
             break; // a disabled button sends no click
-        e.enabled[2] = e.slowo[2].size() >= 3 * e.slowo[1].size();
+        e.enabled[2] = e.list[2].size() >= 3 * e.list[1].size();
         switch (action.index) {
-        case Zort::Izbrah:
+        case Quiz::Enter:
             enter(e);
             break;
-        case Zort::Wyrni: {
+        case Quiz::TakeBack: {
             const qsizetype s = e.selected[2];
             if (s < 0)
                 break;
             restored = true;
-            restoredLeft = c.expressions.value(e.dumN[2].at(s).toInt() - 1);
-            restoredRight = c.meanings.value(e.dumN[3].at(s).toInt() - 1);
-            e.slowo[2].removeAt(s);
-            e.dumN[2].removeAt(s);
-            e.dumN[3].removeAt(s);
+            restoredLeft = c.expressions.value(e.numberList[2].at(s).toInt() - 1);
+            restoredRight = c.meanings.value(e.numberList[3].at(s).toInt() - 1);
+            e.list[2].removeAt(s);
+            e.numberList[2].removeAt(s);
+            e.numberList[3].removeAt(s);
             e.selected[2] = -1;
-            if (e.slowo[2].size() > s) {
+            if (e.list[2].size() > s) {
                 e.selected[2] = s;
                 runHandler(e, 2);
             }
-            e.counter = remaining(before.slowo[0].size() + 1, before.slowo[1].size() + 1);
-            if (e.selected[2] < 0 && !e.slowo[2].isEmpty()) {
-                e.selected[2] = e.slowo[2].size() - 1;
+            e.counter = remaining(before.list[0].size() + 1, before.list[1].size() + 1);
+            if (e.selected[2] < 0 && !e.list[2].isEmpty()) {
+                e.selected[2] = e.list[2].size() - 1;
                 runHandler(e, 2);
             }
             break;
         }
-        case Zort::Oceni: {
-            if (e.slowo[2].isEmpty())
+        case Quiz::Evaluate: {
+            if (e.list[2].isEmpty())
                 break;
             int correct = 0;
-            for (qsizetype r = 0; r < e.dumN[2].size(); ++r)
-                correct += e.dumN[2].at(r) == e.dumN[3].at(r) ? 1 : 0;
-            e.brojWerni = qint16(correct);
+            for (qsizetype r = 0; r < e.numberList[2].size(); ++r)
+                correct += e.numberList[2].at(r) == e.numberList[3].at(r) ? 1 : 0;
+            e.correctPairs = qint16(correct);
             e.enabled[0] = e.enabled[1] = false;
-            e.counter = u"Верни: %1%"_s.arg(score(correct, e.nastroiki.toInt()));
+            e.counter = u"Верни: %1%"_s.arg(score(correct, e.pairsToScore.toInt()));
             e.selected[2] = 0;
             runHandler(e, 2);
             e.verdictVisible = true;
@@ -647,11 +647,11 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
             e.enabled[2] = false;
             break;
         }
-        case Zort::Obqsni:
+        case Quiz::Explain:
             if (e.enabled[0]) {
                 if (e.selected[0] < 0 || e.selected[1] < 0)
                     break;
-                const int p = int(c.expressions.indexOf(e.slowo[0].at(e.selected[0]))) + 1;
+                const int p = int(c.expressions.indexOf(e.list[0].at(e.selected[0]))) + 1;
                 enter(e);
                 e.output = explanation(p);
                 showPicture(e, p);
@@ -660,7 +660,7 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
             } else {
                 if (e.selected[2] < 0)
                     break;
-                const int p = numberIn(e.dumN[2].at(e.selected[2]));
+                const int p = numberIn(e.numberList[2].at(e.selected[2]));
                 e.output = explanation(p);
                 showPicture(e, p);
                 e.enabled[2] = false;
@@ -688,16 +688,16 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
         ZORT_CHECK(checkSortedSide(before, after, 1, restoredRight));
     } else {
         for (int side = 0; side < 2; ++side) {
-            ZORT_CHECK(differs("choice list", e.slowo[side], after.slowo[side]));
+            ZORT_CHECK(differs("choice list", e.list[side], after.list[side]));
             ZORT_CHECK(differs("choice selection", e.selected[side], after.selected[side]));
-            ZORT_CHECK(differs("hidden numbers", e.dumN[side], after.dumN[side]));
+            ZORT_CHECK(differs("hidden numbers", e.numberList[side], after.numberList[side]));
         }
     }
-    ZORT_CHECK(differs("entered list", e.slowo[2], after.slowo[2]));
+    ZORT_CHECK(differs("entered list", e.list[2], after.list[2]));
     ZORT_CHECK(differs("entered selection", e.selected[2], after.selected[2]));
-    ZORT_CHECK(differs("dum_N 2", e.dumN[2], after.dumN[2]));
-    ZORT_CHECK(differs("dum_N 3", e.dumN[3], after.dumN[3]));
-    for (int i = 0; i < Zort::kButtons; ++i)
+    ZORT_CHECK(differs("dum_N 2", e.numberList[2], after.numberList[2]));
+    ZORT_CHECK(differs("dum_N 3", e.numberList[3], after.numberList[3]));
+    for (int i = 0; i < Quiz::kButtons; ++i)
         ZORT_CHECK(differs(i == 0 ? "Избрах enabled" : i == 1 ? "Върни enabled" : i == 2 ? "Оцени enabled" : "Обясни enabled",
                            e.enabled[i], after.enabled[i]));
     ZORT_CHECK(differs("counter", e.counter, after.counter));
@@ -706,14 +706,14 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
     ZORT_CHECK(differs("verdict visible", e.verdictVisible, after.verdictVisible));
     ZORT_CHECK(differs("evaluated", e.evaluated, after.evaluated));
     ZORT_CHECK(differs("Tekusht_nomer", e.tekusht, after.tekusht));
-    ZORT_CHECK(differs("Broj_werni", e.brojWerni, after.brojWerni));
+    ZORT_CHECK(differs("Broj_werni", e.correctPairs, after.correctPairs));
     ZORT_CHECK(differs("thumbnail", e.thumbnail, after.thumbnail));
     ZORT_CHECK(differs("picture window visible", e.pictureVisible, after.pictureVisible));
     if (after.pictureVisible)
         ZORT_CHECK(differs("picture window item", e.pictureItem, after.pictureItem));
-    if (!zort.evaluated())
-        ZORT_CHECK(differs("Обясни enabled until used", !m_explained, zort.isEnabled(3)));
-    return checkState(zort);
+    if (!quiz.evaluated())
+        ZORT_CHECK(differs("Обясни enabled until used", !m_explained, quiz.isEnabled(3)));
+    return checkState(quiz);
 }
 
 // --- Settings ------------------------------------------------------------------------------------
@@ -737,28 +737,28 @@ bool isPlainNumber(const QString &text, qint64 max)
 
 } // namespace
 
-QString checkSettingsStore(const Cweta &store, bool openedOnce)
+QString checkSettingsStore(const AppearanceStore &store, bool openedOnce)
 {
-    ZORT_CHECK(differs("settings store size", qsizetype(Cweta::kItems), store.items().size()));
+    ZORT_CHECK(differs("settings store size", qsizetype(AppearanceStore::kItems), store.items().size()));
     ZORT_CHECK(differs("settings remark", u"всичко това е за управление на цветове"_s, store.item(0)));
-    ZORT_CHECK(differs("font face", u"Times New Roman"_s, store.item(Cweta::kFontFace)));
-    const int size = store.item(Cweta::kFontSize).toInt();
-    if (!isPlainNumber(store.item(Cweta::kFontSize), 14) || size < 8)
-        return u"font size item \"%1\""_s.arg(store.item(Cweta::kFontSize));
-    for (int e = 0; e < Cweta::kElements; ++e) {
-        const QString colour = store.item(Cweta::colourItem(e));
+    ZORT_CHECK(differs("font face", u"Times New Roman"_s, store.item(AppearanceStore::kFontFace)));
+    const int size = store.item(AppearanceStore::kFontSize).toInt();
+    if (!isPlainNumber(store.item(AppearanceStore::kFontSize), 14) || size < 8)
+        return u"font size item \"%1\""_s.arg(store.item(AppearanceStore::kFontSize));
+    for (int e = 0; e < AppearanceStore::kElements; ++e) {
+        const QString colour = store.item(AppearanceStore::colourItem(e));
         if (!isPlainNumber(colour, ColourValue::kMask))
             return u"colour of element %1 is \"%2\""_s.arg(e).arg(colour);
         for (int k = 0; k < 3; ++k) {
-            if (!isPlainNumber(store.item(Cweta::componentItem(e, k)), 255))
-                return u"component %1 of element %2 is \"%3\""_s.arg(k).arg(e).arg(store.item(Cweta::componentItem(e, k)));
+            if (!isPlainNumber(store.item(AppearanceStore::componentItem(e, k)), 255))
+                return u"component %1 of element %2 is \"%3\""_s.arg(k).arg(e).arg(store.item(AppearanceStore::componentItem(e, k)));
         }
         if (openedOnce) {
             const qint32 value = colour.toInt();
             const QStringList split{QString::number(value & 0xFF), QString::number((value >> 8) & 0xFF),
                                     QString::number((value >> 16) & 0xFF)};
-            const QStringList components{store.item(Cweta::componentItem(e, 0)), store.item(Cweta::componentItem(e, 1)),
-                                         store.item(Cweta::componentItem(e, 2))};
+            const QStringList components{store.item(AppearanceStore::componentItem(e, 0)), store.item(AppearanceStore::componentItem(e, 1)),
+                                         store.item(AppearanceStore::componentItem(e, 2))};
             ZORT_CHECK(differs("components are the split of the colour", split, components));
         }
     }
@@ -774,65 +774,65 @@ QString SettingsSession::apply(const Action &action)
 {
     const QStringList before = m_store.items();
     QStringList expected = before;
-    const Cwiat &w = m_cwiat;
+    const AppearanceEditor &w = m_settings;
     switch (action.kind) {
     case ActionKind::OpenSettings:
         if (m_open)
             return u"opened twice"_s;
-        m_cwiat.open(m_faces);
+        m_settings.open(m_faces);
         m_open = m_openedOnce = true;
         m_refreshed = false;
-        for (int e = 0; e < Cweta::kElements; ++e) {
-            const qint32 value = before.at(Cweta::colourItem(e)).toInt();
-            expected[Cweta::componentItem(e, 0)] = QString::number(value & 0xFF);
-            expected[Cweta::componentItem(e, 1)] = QString::number((value >> 8) & 0xFF);
-            expected[Cweta::componentItem(e, 2)] = QString::number((value >> 16) & 0xFF);
+        for (int e = 0; e < AppearanceStore::kElements; ++e) {
+            const qint32 value = before.at(AppearanceStore::colourItem(e)).toInt();
+            expected[AppearanceStore::componentItem(e, 0)] = QString::number(value & 0xFF);
+            expected[AppearanceStore::componentItem(e, 1)] = QString::number((value >> 8) & 0xFF);
+            expected[AppearanceStore::componentItem(e, 2)] = QString::number((value >> 16) & 0xFF);
         }
         ZORT_CHECK(differs("edited element on opening", 0, w.editedElement()));
         for (int k = 0; k < 3; ++k) {
-            ZORT_CHECK(differs("slider on opening", expected.at(Cweta::componentItem(0, k)).toInt(), w.sliderPosition(k)));
+            ZORT_CHECK(differs("slider on opening", expected.at(AppearanceStore::componentItem(0, k)).toInt(), w.sliderPosition(k)));
             ZORT_CHECK(differs("read-out on opening", QString(QChar(u"RGB"[k])), w.readout(k)));
         }
         ZORT_CHECK(differs("colour caption on opening", u"Цвят"_s, w.colourCaption()));
-        ZORT_CHECK(differs("window grey on opening", Cwiat::kGrey, w.windowBackground()));
-        for (int e = 0; e < Cweta::kElements; ++e)
-            ZORT_CHECK(differs("option colour on opening", before.at(Cweta::colourItem(e)).toInt(), w.optionColour(e)));
-        ZORT_CHECK(differs("sample size on opening", before.at(Cweta::kFontSize).toInt(), w.sampleSize()));
-        ZORT_CHECK(differs("size selected on opening", qsizetype(before.at(Cweta::kFontSize).toInt() - 8),
-                           w.fontList(Cwiat::kSizeList).selected()));
+        ZORT_CHECK(differs("window grey on opening", AppearanceEditor::kGrey, w.windowBackground()));
+        for (int e = 0; e < AppearanceStore::kElements; ++e)
+            ZORT_CHECK(differs("option colour on opening", before.at(AppearanceStore::colourItem(e)).toInt(), w.optionColour(e)));
+        ZORT_CHECK(differs("sample size on opening", before.at(AppearanceStore::kFontSize).toInt(), w.sampleSize()));
+        ZORT_CHECK(differs("size selected on opening", qsizetype(before.at(AppearanceStore::kFontSize).toInt() - 8),
+                           w.fontList(AppearanceEditor::kSizeList).selected()));
         break;
     case ActionKind::ChooseElement: {
-        m_cwiat.Option1_Click(action.index);
+        m_settings.chooseElement(action.index);
         m_refreshed = true;
         ZORT_CHECK(differs("edited element", action.index, w.editedElement()));
         for (int k = 0; k < 3; ++k)
-            ZORT_CHECK(differs("slider follows the element", before.at(Cweta::componentItem(action.index, k)).toInt(),
+            ZORT_CHECK(differs("slider follows the element", before.at(AppearanceStore::componentItem(action.index, k)).toInt(),
                                w.sliderPosition(k)));
-        ZORT_CHECK(differs("current colour", before.at(Cweta::colourItem(action.index)).toInt(), w.currentColour()));
+        ZORT_CHECK(differs("current colour", before.at(AppearanceStore::colourItem(action.index)).toInt(), w.currentColour()));
         break;
     }
     case ActionKind::MoveSlider: {
         const int e = w.editedElement();
-        m_cwiat.Slider1_Scroll(action.index, action.value);
+        m_settings.moveSlider(action.index, action.value);
         m_refreshed = true;
-        expected[Cweta::componentItem(e, action.index)] = QString::number(action.value);
-        const qint32 colour = ColourValue::compose(expected.at(Cweta::componentItem(e, 0)).toInt(),
-                                                   expected.at(Cweta::componentItem(e, 1)).toInt(),
-                                                   expected.at(Cweta::componentItem(e, 2)).toInt());
-        expected[Cweta::colourItem(e)] = QString::number(colour);
+        expected[AppearanceStore::componentItem(e, action.index)] = QString::number(action.value);
+        const qint32 colour = ColourValue::compose(expected.at(AppearanceStore::componentItem(e, 0)).toInt(),
+                                                   expected.at(AppearanceStore::componentItem(e, 1)).toInt(),
+                                                   expected.at(AppearanceStore::componentItem(e, 2)).toInt());
+        expected[AppearanceStore::colourItem(e)] = QString::number(colour);
         ZORT_CHECK(differs("slider position", action.value, w.sliderPosition(action.index)));
         ZORT_CHECK(differs("current colour", colour, w.currentColour()));
         break;
     }
     case ActionKind::ChooseSize:
-        m_cwiat.setListFontIndex(Cwiat::kSizeList, action.value);
+        m_settings.selectFontEntry(AppearanceEditor::kSizeList, action.value);
         if (action.value >= 0 && action.value < 7) {
-            expected[Cweta::kFontSize] = QString::number(8 + action.value);
+            expected[AppearanceStore::kFontSize] = QString::number(8 + action.value);
             ZORT_CHECK(differs("sample size", 8 + action.value, w.sampleSize()));
         }
         break;
     case ActionKind::Save: {
-        m_applied = m_cwiat.appearance();
+        m_applied = m_settings.appearance();
         m_open = false;
         ZORT_CHECK(differs("applied form background", quint32(before.at(3).toUInt()), m_applied.formBackground));
         ZORT_CHECK(differs("applied text background", quint32(before.at(7).toUInt()), m_applied.textBackground));
@@ -875,18 +875,18 @@ QString Figures::summary() const
         .arg(evaluations).arg(settingsActions).arg(violations);
 }
 
-void countEffects(Figures &figures, const TestState &before, const Action &action, const Zort &after)
+void countEffects(Figures &figures, const TestState &before, const Action &action, const Quiz &after)
 {
     if (action.kind != ActionKind::Press || !before.enabled[action.index])
         return;
-    const qsizetype entered = after.slowo(2).count();
-    if (entered > before.slowo[2].size())
+    const qsizetype entered = after.list(2).count();
+    if (entered > before.list[2].size())
         ++figures.entries;
-    if (entered < before.slowo[2].size())
+    if (entered < before.list[2].size())
         ++figures.takeBacks;
     if (after.evaluated() && !before.evaluated)
         ++figures.evaluations;
-    if (action.index == Zort::Obqsni && after.output() != before.output)
+    if (action.index == Quiz::Explain && after.output() != before.output)
         ++figures.explanations;
 }
 
@@ -930,10 +930,10 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
     };
 
     const bool diligent = chooser.chance(40);
-    Zort zort(content.content);
-    zort.Form_Load();
+    Quiz quiz(content.content);
+    quiz.start();
     TestOracle oracle(content);
-    QString problem = oracle.checkStartup(zort);
+    QString problem = oracle.checkStartup(quiz);
     if (!problem.isEmpty())
         return fail(problem);
 
@@ -946,23 +946,23 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
         return fail(problem);
 
     for (int step = 0; step < maxActions && !chooser.exhausted(); ++step) {
-        const Action action = chooseAction(chooser, zort, settings.isOpen(), diligent);
+        const Action action = chooseAction(chooser, quiz, settings.isOpen(), diligent);
         log.add(action.describe());
         ++figures.actions;
         if (action.kind == ActionKind::Exit)
             break;
-        const TestState before = TestState::of(zort);
+        const TestState before = TestState::of(quiz);
         bool ran = false;
         switch (action.kind) {
         case ActionKind::Select:
             // A learner moves a selection but cannot take it away (the window keeps it), so
             // "nothing" only arises from entering pairs.
             if (action.value >= 0)
-                zort.selectSlowo(action.index, action.value);
+                quiz.selectRow(action.index, action.value);
             break;
-        case ActionKind::Press: ran = zort.pressButton(qint16(action.index)); break;
-        case ActionKind::Thumbnail: zort.Grafika_Click(); break;
-        case ActionKind::ClosePicture: zort.closePictureWindow(); break;
+        case ActionKind::Press: ran = quiz.pressButton(qint16(action.index)); break;
+        case ActionKind::Thumbnail: quiz.clickThumbnail(); break;
+        case ActionKind::ClosePicture: quiz.closePictureWindow(); break;
         default:
             ++figures.settingsActions;
             problem = settings.apply(action);
@@ -970,10 +970,10 @@ QString playSession(Chooser &chooser, int maxActions, Figures &figures, const QS
                 return fail(problem);
             break;
         }
-        problem = oracle.checkStep(before, action, zort, ran);
+        problem = oracle.checkStep(before, action, quiz, ran);
         if (!problem.isEmpty())
             return fail(problem);
-        countEffects(figures, before, action, zort);
+        countEffects(figures, before, action, quiz);
     }
     return QString();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "content/content.h"
-#include "settings/cweta.h"
-#include "settings/cwiat.h"
-#include "test_window/zort.h"
+#include "core/content.h"
+#include "core/appearance_store.h"
+#include "core/appearance_editor.h"
+#include "core/quiz.h"
 
 #include <QList>
 #include <QString>
@@ -106,23 +106,23 @@ struct Action
 // Everything of the test that a learner or a later action can observe.
 struct TestState
 {
-    std::array<QStringList, Zort::kVisibleLists> slowo;
-    std::array<qsizetype, Zort::kVisibleLists> selected{};
-    std::array<QStringList, Zort::kHiddenLists> dumN;
-    QString nastroiki;
-    std::array<bool, Zort::kButtons> enabled{};
+    std::array<QStringList, Quiz::kVisibleLists> list;
+    std::array<qsizetype, Quiz::kVisibleLists> selected{};
+    std::array<QStringList, Quiz::kHiddenLists> numberList;
+    QString pairsToScore;
+    std::array<bool, Quiz::kButtons> enabled{};
     QString counter;
     QString output;
     bool verdictCorrect = true;
     bool verdictVisible = false;
     bool evaluated = false;
     qint16 tekusht = 0;
-    qint16 brojWerni = 0;
+    qint16 correctPairs = 0;
     int thumbnail = 0;
     bool pictureVisible = false;
     int pictureItem = 0;
 
-    static TestState of(const Zort &zort);
+    static TestState of(const Quiz &quiz);
 };
 
 // Checks a test after start-up and after every action. Every check returns an empty text when it
@@ -132,11 +132,11 @@ class TestOracle
 public:
     explicit TestOracle(const GeneratedContent &content) : m_gen(content) {}
 
-    QString checkStartup(const Zort &zort);
+    QString checkStartup(const Quiz &quiz);
     // What the action must have done to the state before it; pressRan is pressButton's answer.
-    QString checkStep(const TestState &before, const Action &action, const Zort &after, bool pressRan);
+    QString checkStep(const TestState &before, const Action &action, const Quiz &after, bool pressRan);
     // What holds in every state.
-    QString checkState(const Zort &zort) const;
+    QString checkState(const Quiz &quiz) const;
 
     // Score for C correct pairs out of N, rounded half to even in whole numbers.
     static int score(int correct, int n);
@@ -148,7 +148,7 @@ private:
     void runHandler(TestState &e, int list) const;
     void showPicture(TestState &e, int p) const;
     void enter(TestState &e) const;
-    int correctByText(const Zort &zort) const;
+    int correctByText(const Quiz &quiz) const;
 
     const GeneratedContent &m_gen;
     bool m_explained = false; // "Обясни" used before the evaluation
@@ -158,22 +158,22 @@ private:
 class SettingsSession
 {
 public:
-    explicit SettingsSession(QStringList faces) : m_faces(std::move(faces)), m_cwiat(m_store) {}
+    explicit SettingsSession(QStringList faces) : m_faces(std::move(faces)), m_settings(m_store) {}
 
     bool isOpen() const { return m_open; }
     // Performs a settings action and checks it; empty when everything holds.
     QString apply(const Action &action);
     QString checkStore() const;
 
-    const Cweta &store() const { return m_store; }
-    const Cwiat &cwiat() const { return m_cwiat; }
+    const AppearanceStore &store() const { return m_store; }
+    const AppearanceEditor &cwiat() const { return m_settings; }
     // What the last "Запис" applied.
     const Appearance &lastApplied() const { return m_applied; }
 
 private:
     QStringList m_faces;
-    Cweta m_store;
-    Cwiat m_cwiat;
+    AppearanceStore m_store;
+    AppearanceEditor m_settings;
     bool m_open = false;
     bool m_openedOnce = false;
     bool m_refreshed = false; // an element chosen or a slider moved since the opening
@@ -181,7 +181,7 @@ private:
 };
 
 // The oracle for a settings model anyone holds (the window test keeps one beside the window).
-QString checkSettingsStore(const Cweta &store, bool openedOnce);
+QString checkSettingsStore(const AppearanceStore &store, bool openedOnce);
 QString expectedColourCaption(qint32 colour);
 
 struct Figures
@@ -200,12 +200,12 @@ struct Figures
 };
 
 // Adds what a button click did to the figures.
-void countEffects(Figures &figures, const TestState &before, const Action &action, const Zort &after);
+void countEffects(Figures &figures, const TestState &before, const Action &action, const Quiz &after);
 
 // Picks the next learner action for this state. Buttons are tried whether or not they are enabled;
 // the check then expects a disabled one to do nothing.
 // A diligent learner mostly enters pairs and evaluates; the others click anything.
-Action chooseAction(Chooser &chooser, const Zort &zort, bool settingsOpen, bool diligent);
+Action chooseAction(Chooser &chooser, const Quiz &quiz, bool settingsOpen, bool diligent);
 
 // The content of one session (one in ten the built-in test), counted in the figures.
 GeneratedContent sessionContent(Chooser &chooser, const QStringList &picturePaths, Figures &figures);

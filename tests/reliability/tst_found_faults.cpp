@@ -1,8 +1,8 @@
 // Faults the random sessions found, replayed step by step.
 #include "list_rows.h"
-#include "common/twips.h"
+#include "core/twips.h"
 #include "test_support.h"
-#include "test_window/zort_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QListView>
@@ -37,7 +37,7 @@ private:
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
     }
 
-    std::unique_ptr<ZortWindow> m_window;
+    std::unique_ptr<QuizWindow> m_window;
 };
 
 void TestFoundFaults::ctrlClickKeepsSelection_data()
@@ -56,35 +56,35 @@ void TestFoundFaults::ctrlClickKeepsSelection()
 {
     QFETCH(int, listIndex);
     QFETCH(bool, evaluate);
-    m_window = std::make_unique<ZortWindow>(makeContent(4, 4));
+    m_window = std::make_unique<QuizWindow>(makeContent(4, 4));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    Zort &zort = m_window->zort();
-    enterPair(zort, 1, 1);
-    enterPair(zort, 2, 3);
-    enterPair(zort, 3, 2);
-    zort.selectSlowo(0, 0);
-    zort.selectSlowo(1, 0);
-    zort.selectSlowo(2, 1);
+    Quiz &quiz = m_window->quiz();
+    enterPair(quiz, 1, 1);
+    enterPair(quiz, 2, 3);
+    enterPair(quiz, 3, 2);
+    quiz.selectRow(0, 0);
+    quiz.selectRow(1, 0);
+    quiz.selectRow(2, 1);
     if (evaluate) {
-        QTest::mouseClick(button(Zort::Obqsni), Qt::LeftButton); // enables "Оцени": 4 entered, 0 left
-        QTest::mouseClick(button(Zort::Oceni), Qt::LeftButton);
-        QVERIFY(zort.evaluated());
+        QTest::mouseClick(button(Quiz::Explain), Qt::LeftButton); // enables "Оцени": 4 entered, 0 left
+        QTest::mouseClick(button(Quiz::Evaluate), Qt::LeftButton);
+        QVERIFY(quiz.evaluated());
     }
-    const qsizetype selected = zort.slowo(listIndex).selected();
+    const qsizetype selected = quiz.list(listIndex).selected();
     QVERIFY(selected >= 0);
 
     ctrlClickSelected(listIndex);
-    QCOMPARE(zort.slowo(listIndex).selected(), selected);
+    QCOMPARE(quiz.list(listIndex).selected(), selected);
     QCOMPARE(list(listIndex)->selectionModel()->selectedRows().size(), 1);
     QCOMPARE(list(listIndex)->selectionModel()->selectedRows().first().row(), int(selected));
 
     if (evaluate) {
-        const QString counter = zort.counter();
-        QTest::mouseClick(button(Zort::Obqsni), Qt::LeftButton);
-        QVERIFY(!button(Zort::Oceni)->isEnabled());
-        QVERIFY(!zort.output().isEmpty()); // the explanation ran
-        QCOMPARE(zort.counter(), counter);
+        const QString counter = quiz.counter();
+        QTest::mouseClick(button(Quiz::Explain), Qt::LeftButton);
+        QVERIFY(!button(Quiz::Evaluate)->isEnabled());
+        QVERIFY(!quiz.output().isEmpty()); // the explanation ran
+        QCOMPARE(quiz.counter(), counter);
     }
     m_window.reset();
 }
@@ -119,7 +119,7 @@ void TestFoundFaults::hugeWidthFromContent()
     QFETCH(QString, width);
     Content content = makeContent(3, 3);
     content.window = WindowLayout::fromRecord({content.window.caption, width, u"120"_s, width, u"3360"_s, u"7575"_s});
-    m_window = std::make_unique<ZortWindow>(content);
+    m_window = std::make_unique<QuizWindow>(content);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const int widest = qMax(m_window->screen()->availableVirtualGeometry().width(), twips(11865));

@@ -109,17 +109,17 @@ void TestRandomSessions::oracleNoticesWrongSteps_data()
     QTest::addColumn<bool>("ran");
     QTest::addColumn<bool>("noticed");
     const Action none{ActionKind::Exit, 0, 0};
-    const Action enter{ActionKind::Press, Zort::Izbrah, 0};
+    const Action enter{ActionKind::Press, Quiz::Enter, 0};
     QTest::newRow("faithful entry") << enter << enter << true << false;
     QTest::newRow("faithful selection") << Action{ActionKind::Select, 0, 3} << Action{ActionKind::Select, 0, 3} << false << false;
-    QTest::newRow("faithful disabled click") << Action{ActionKind::Press, Zort::Oceni, 0} << none << false << false;
+    QTest::newRow("faithful disabled click") << Action{ActionKind::Press, Quiz::Evaluate, 0} << none << false << false;
     QTest::newRow("entry that did not happen") << enter << none << true << true;
-    QTest::newRow("explanation instead of entry") << enter << Action{ActionKind::Press, Zort::Obqsni, 0} << true << true;
+    QTest::newRow("explanation instead of entry") << enter << Action{ActionKind::Press, Quiz::Explain, 0} << true << true;
     QTest::newRow("selection not made") << Action{ActionKind::Select, 0, 5} << none << false << true;
     QTest::newRow("another row selected") << Action{ActionKind::Select, 0, 2} << Action{ActionKind::Select, 0, 3} << false << true;
-    QTest::newRow("disabled button said to run") << Action{ActionKind::Press, Zort::Oceni, 0} << none << true << true;
+    QTest::newRow("disabled button said to run") << Action{ActionKind::Press, Quiz::Evaluate, 0} << none << true << true;
     QTest::newRow("take-back instead of nothing") << Action{ActionKind::Select, 1, 1}
-                                                  << Action{ActionKind::Press, Zort::Wyrni, 0} << false << true;
+                                                  << Action{ActionKind::Press, Quiz::TakeBack, 0} << false << true;
 }
 
 void TestRandomSessions::oracleNoticesWrongSteps()
@@ -129,23 +129,23 @@ void TestRandomSessions::oracleNoticesWrongSteps()
     QFETCH(bool, ran);
     QFETCH(bool, noticed);
     const GeneratedContent content = builtInGenerated();
-    Zort zort(content.content);
-    zort.Form_Load();
+    Quiz quiz(content.content);
+    quiz.start();
     TestOracle oracle(content);
-    QVERIFY(oracle.checkStartup(zort).isEmpty());
+    QVERIFY(oracle.checkStartup(quiz).isEmpty());
     // One pair entered and selected, a new pair chosen.
-    zort.pressButton(Zort::Izbrah);
-    zort.selectSlowo(2, 0);
-    zort.selectSlowo(0, 1);
-    zort.selectSlowo(1, 1);
-    QVERIFY(oracle.checkState(zort).isEmpty());
+    quiz.pressButton(Quiz::Enter);
+    quiz.selectRow(2, 0);
+    quiz.selectRow(0, 1);
+    quiz.selectRow(1, 1);
+    QVERIFY(oracle.checkState(quiz).isEmpty());
 
-    const TestState before = TestState::of(zort);
+    const TestState before = TestState::of(quiz);
     if (performed.kind == ActionKind::Select)
-        zort.selectSlowo(performed.index, performed.value);
+        quiz.selectRow(performed.index, performed.value);
     else if (performed.kind == ActionKind::Press)
-        zort.pressButton(qint16(performed.index));
-    const QString problem = oracle.checkStep(before, declared, zort, ran);
+        quiz.pressButton(qint16(performed.index));
+    const QString problem = oracle.checkStep(before, declared, quiz, ran);
     QVERIFY2(problem.isEmpty() != noticed, qPrintable(problem));
 }
 

@@ -5,10 +5,10 @@
 #include "list_rows.h"
 #include "seed_rows.h"
 #include "session_driver.h"
-#include "settings/cwiat_window.h"
-#include "test_window/picture_box.h"
-#include "test_window/picture_window.h"
-#include "test_window/zort_window.h"
+#include "settingswindow/settings_window.h"
+#include "widgets/picture_box.h"
+#include "quizwindow/picture_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -51,21 +51,21 @@ class WindowSession
 {
 public:
     WindowSession(const GeneratedContent &content, const QStringList &faces)
-        : m_content(content), m_window(std::make_unique<ZortWindow>(content.content)), m_oracle(content),
+        : m_content(content), m_window(std::make_unique<QuizWindow>(content.content)), m_oracle(content),
           m_settings(faces)
     {
         m_window->show();
     }
 
-    ZortWindow &window() { return *m_window; }
-    const Zort &zort() const { return m_window->zort(); }
+    QuizWindow &window() { return *m_window; }
+    const Quiz &quiz() const { return m_window->quiz(); }
     bool settingsOpen() const { return m_settings.isOpen(); }
 
     QString startup()
     {
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             return QStringLiteral("main window not exposed");
-        const QString problem = m_oracle.checkStartup(zort());
+        const QString problem = m_oracle.checkStartup(quiz());
         return problem.isEmpty() ? checkMirror() : problem;
     }
 
@@ -73,7 +73,7 @@ public:
     QString play(Chooser &c, const Action &chosen, Figures &figures)
     {
         Action action = chosen;
-        const TestState before = TestState::of(zort());
+        const TestState before = TestState::of(quiz());
         bool ran = false;
         Action settingsAction{ActionKind::Exit, 0, 0}; // what the settings model must also do
         switch (action.kind) {
@@ -147,7 +147,7 @@ public:
             if (!problem.isEmpty())
                 return problem;
         }
-        QString problem = m_oracle.checkStep(before, action, zort(), ran);
+        QString problem = m_oracle.checkStep(before, action, quiz(), ran);
         if (problem.isEmpty())
             problem = checkMirror();
         if (problem.isEmpty())
@@ -205,18 +205,18 @@ private:
 
     QString checkMirror() const
     {
-        const Zort &z = zort();
-        for (int i = 0; i < Zort::kVisibleLists; ++i) {
+        const Quiz &z = quiz();
+        for (int i = 0; i < Quiz::kVisibleLists; ++i) {
             QListView *widget = list(i);
             QStringList shown;
             for (int row = 0; row < ListRows::count(widget); ++row)
                 shown << ListRows::text(widget, row);
-            ZORT_EXPECT("list", z.slowo(i).items(), shown);
+            ZORT_EXPECT("list", z.list(i).items(), shown);
             const QModelIndexList selected = widget->selectionModel()->selectedRows();
-            ZORT_EXPECT("selection", z.slowo(i).selected(),
+            ZORT_EXPECT("selection", z.list(i).selected(),
                         selected.isEmpty() ? qsizetype(-1) : qsizetype(selected.first().row()));
         }
-        for (int i = 0; i < Zort::kButtons; ++i)
+        for (int i = 0; i < Quiz::kButtons; ++i)
             ZORT_EXPECT("button state", z.isEnabled(i), child<QAbstractButton>(u"Uprawl_%1"_s.arg(i))->isEnabled());
         ZORT_EXPECT("counter", z.counter(), child<QLabel>(u"Ndapis"_s)->text());
         ZORT_EXPECT("output", QString(z.output()).replace(u"\r\n"_s, u"\n"_s),
@@ -240,8 +240,8 @@ private:
 
     QString checkSettingsMirror(bool saved) const
     {
-        const Cwiat &model = m_settings.cwiat();
-        CwiatWindow *settings = m_window->settingsWindow();
+        const AppearanceEditor &model = m_settings.cwiat();
+        SettingsWindow *settings = m_window->settingsWindow();
         ZORT_EXPECT("settings window state", m_settings.isOpen(), settings != nullptr && settings->isVisible());
         if (saved) {
             const Appearance &a = m_settings.lastApplied();
@@ -264,12 +264,12 @@ private:
             ZORT_EXPECT("read-out", model.readout(k), settingsChild<QLabel>(u"Label_ST_%1"_s.arg(k))->text());
         }
         ZORT_EXPECT("colour caption", model.colourCaption(), settingsChild<QLabel>(u"Label_Cv_3"_s)->text());
-        for (int e = 0; e < Cweta::kElements; ++e)
+        for (int e = 0; e < AppearanceStore::kElements; ++e)
             ZORT_EXPECT("chosen option", e == model.editedElement(),
                         settingsChild<QRadioButton>(u"Option1_%1"_s.arg(e))->isChecked());
         auto *sizes = settingsChild<QListView>(u"List_font_1"_s);
         const QModelIndexList rows = ListRows::selected(sizes);
-        ZORT_EXPECT("chosen size", model.fontList(Cwiat::kSizeList).selected(),
+        ZORT_EXPECT("chosen size", model.fontList(AppearanceEditor::kSizeList).selected(),
                     rows.isEmpty() ? qsizetype(-1) : qsizetype(rows.first().row()));
         ZORT_EXPECT("sample size", model.sampleSize(), settingsChild<QLineEdit>(u"Text_Cv_0"_s)->font().pointSize());
         ZORT_EXPECT("settings background", colourOf(quint32(model.windowBackground())),
@@ -278,7 +278,7 @@ private:
     }
 
     const GeneratedContent &m_content;
-    std::unique_ptr<ZortWindow> m_window;
+    std::unique_ptr<QuizWindow> m_window;
     TestOracle m_oracle;
     SettingsSession m_settings;
 };
@@ -351,16 +351,16 @@ void TestRandomWindows::windowSessions()
         if (!problem.isEmpty())
             return fail(problem);
         for (int step = 0; step < maxActions; ++step) {
-            const Action action = chooseAction(chooser, session.zort(), session.settingsOpen(), diligent);
+            const Action action = chooseAction(chooser, session.quiz(), session.settingsOpen(), diligent);
             log.add(action.describe());
             ++m_figures.actions;
             if (action.kind == ActionKind::Exit)
                 break;
-            const TestState before = TestState::of(session.zort());
+            const TestState before = TestState::of(session.quiz());
             problem = session.play(chooser, action, m_figures);
             if (!problem.isEmpty())
                 return fail(problem);
-            countEffects(m_figures, before, action, session.zort());
+            countEffects(m_figures, before, action, session.quiz());
         }
     }
     m_elapsedMs += timer.elapsed();

@@ -11,9 +11,9 @@
 // --suffix is added to every file name (e.g. "@200"); --only saves just those steps; --hold
 // stops at that step and keeps the windows open (for accessibility tools), saving nothing.
 
-#include "content/content.h"
-#include "settings/cwiat_window.h"
-#include "test_window/zort_window.h"
+#include "core/content.h"
+#include "settingswindow/settings_window.h"
+#include "quizwindow/quiz_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -145,7 +145,7 @@ int main(int argc, char *argv[])
         only = parser.value(u"only"_s).split(u',', Qt::SkipEmptyParts);
     Player player(outDir, parser.value(u"suffix"_s), only, parser.value(u"hold"_s));
 
-    ZortWindow window(builtInContent());
+    QuizWindow window(builtInContent());
     window.move(0, 0);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
         return hold();
 
     window.menuBar()->actions().at(1)->trigger(); // "Color"
-    CwiatWindow *settings = window.settingsWindow();
+    SettingsWindow *settings = window.settingsWindow();
     if (!settings || !QTest::qWaitForWindowExposed(settings)) {
         std::fprintf(stderr, "the settings window was not shown\n");
         return 1;

@@ -1,0 +1,52 @@
+// zort-quiz: checks a quiz file and turns it into the generated code a quiz program is built from.
+//
+//   zort-quiz check FILE                  prints OK with the counts, or every problem
+//   zort-quiz generate FILE OUTDIR NAME [--fill TEMPLATE OUTPUT]...
+//                                         the same, then writes OUTDIR/NAME.cpp, .qrc and .d, and
+//                                         each template with the quiz's caption filled in
+#include "quizfile/generate.h"
+#include "quizfile/quiz_file.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout), err(stderr);
+    const bool generating = args.size() >= 4 && args.size() % 3 == 1 && args.at(0) == u"generate"_s;
+    if (!generating && !(args.size() == 2 && args.at(0) == u"check"_s)) {
+        err << "usage: zort-quiz check FILE\n"
+               "       zort-quiz generate FILE OUTDIR NAME [--fill TEMPLATE OUTPUT]...\n";
+        return 2;
+    }
+    const QString file = args.at(1);
+    const QuizFile::Result result = QuizFile::check(file);
+    for (const QuizFile::Problem &problem : result.problems)
+        err << problem.text() << '\n';
+    if (!result.ok()) {
+        err << file << ": " << result.problems.size()
+            << (result.problems.size() == 1 ? " problem" : " problems")
+            << "; nothing was built. Mend the file and check it again.\n";
+        return 1;
+    }
+    if (!generating) {
+        for (const QuizFile::Problem &note : result.notes)
+            out << note.file << ':' << note.line << ": note: " << note.message << '\n';
+        out << result.summary(file) << '\n';
+        return 0;
+    }
+    QString error = QuizFile::generate(result, args.at(2), args.at(3));
+    for (qsizetype i = 4; error.isEmpty() && i < args.size(); i += 3) {
+        error = args.at(i) == u"--fill"_s ? QuizFile::fillTemplate(result.quiz, args.at(i + 1), args.at(i + 2))
+                                          : u"unknown option %1"_s.arg(args.at(i));
+    }
+    if (!error.isEmpty()) {
+        err << "zort-quiz: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include "widgets/window_support.h"
+
+#include "core/twips.h"
+#include "core/appearance.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+QFont designFont()
+{
+    return QFont(kDesignFace, kDesignPoints);
+}
+
+QColor colourOf(quint32 value)
+{
+    const ColourSplit split = ColourValue::split(value);
+    return QColor(split.red, split.green, split.blue);
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void describe(QWidget *widget, const QString &objectName, const QString &accessibleName,
+              const QString &description)
+{
+    widget->setObjectName(objectName);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    if (!description.isEmpty()) {
+        widget->setToolTip(description);
+        widget->setAccessibleDescription(description);
+    }
+}
+
+void fitAgainWhenFramed(QWidget *window, std::function<void()> fit)
+{
+    struct ShowWatcher : QObject
+    {
+        std::function<void()> fit;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show)
+                QTimer::singleShot(0, watched, fit);
+            return false;
+        }
+    };
+    auto *watcher = new ShowWatcher;
+    watcher->setParent(window);
+    watcher->fit = std::move(fit);
+    window->installEventFilter(watcher);
+}
