@@ -1,4 +1,5 @@
 #include "test_support.h"
+#include "visible_texts.h"
 
 #include <QTest>
 
@@ -17,20 +18,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("correct");
         QTest::addColumn<int>("wrong");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("27: 1 correct") << 27 << 27 << 1 << 0 << u"Верни: 4%"_s;
-        QTest::newRow("27: 2 correct") << 27 << 27 << 2 << 0 << u"Верни: 7%"_s;
-        QTest::newRow("27: 13 correct, nothing else") << 27 << 27 << 13 << 0 << u"Верни: 48%"_s;
-        QTest::newRow("27: 14 correct") << 27 << 27 << 14 << 0 << u"Верни: 52%"_s;
-        QTest::newRow("27: 26 correct") << 27 << 27 << 26 << 0 << u"Верни: 96%"_s;
-        QTest::newRow("27: all correct") << 27 << 27 << 27 << 0 << u"Верни: 100%"_s;
-        QTest::newRow("27: all wrong") << 27 << 27 << 0 << 27 << u"Верни: 0%"_s;
-        QTest::newRow("27: wrong pairs take nothing away") << 27 << 27 << 13 << 10 << u"Верни: 48%"_s;
-        QTest::newRow("8: 12.5 to 12") << 8 << 8 << 1 << 0 << u"Верни: 12%"_s;
-        QTest::newRow("8: 37.5 to 38") << 8 << 8 << 3 << 0 << u"Верни: 38%"_s;
-        QTest::newRow("8: 62.5 to 62") << 8 << 8 << 5 << 0 << u"Верни: 62%"_s;
-        QTest::newRow("8: 87.5 to 88") << 8 << 8 << 7 << 0 << u"Верни: 88%"_s;
-        QTest::newRow("3 with 5: all three") << 3 << 5 << 3 << 0 << u"Верни: 100%"_s;
-        QTest::newRow("5 with 3: one") << 5 << 3 << 1 << 2 << u"Верни: 33%"_s;
+        QTest::newRow("27: 1 correct") << 27 << 27 << 1 << 0 << UiText::score(4);
+        QTest::newRow("27: 2 correct") << 27 << 27 << 2 << 0 << UiText::score(7);
+        QTest::newRow("27: 13 correct, nothing else") << 27 << 27 << 13 << 0 << UiText::score(48);
+        QTest::newRow("27: 14 correct") << 27 << 27 << 14 << 0 << UiText::score(52);
+        QTest::newRow("27: 26 correct") << 27 << 27 << 26 << 0 << UiText::score(96);
+        QTest::newRow("27: all correct") << 27 << 27 << 27 << 0 << UiText::score(100);
+        QTest::newRow("27: all wrong") << 27 << 27 << 0 << 27 << UiText::score(0);
+        QTest::newRow("27: wrong pairs take nothing away") << 27 << 27 << 13 << 10 << UiText::score(48);
+        QTest::newRow("8: 12.5 to 12") << 8 << 8 << 1 << 0 << UiText::score(12);
+        QTest::newRow("8: 37.5 to 38") << 8 << 8 << 3 << 0 << UiText::score(38);
+        QTest::newRow("8: 62.5 to 62") << 8 << 8 << 5 << 0 << UiText::score(62);
+        QTest::newRow("8: 87.5 to 88") << 8 << 8 << 7 << 0 << UiText::score(88);
+        QTest::newRow("3 with 5: all three") << 3 << 5 << 3 << 0 << UiText::score(100);
+        QTest::newRow("5 with 3: one") << 5 << 3 << 1 << 2 << UiText::score(33);
     }
     void score()
     {
@@ -69,7 +70,7 @@ private Q_SLOTS:
         quiz.selectRow(2, 1);
         QCOMPARE(quiz.verdictText(), u"ДА"_s);
         QCOMPARE(quiz.verdictColour(), Quiz::kGreen);
-        QCOMPARE(quiz.counter(), u"Верни: 33%"_s);
+        QCOMPARE(quiz.counter(), UiText::score(33));
     }
 
     void reviewPhaseButtonsAndVerdicts()
@@ -100,7 +101,7 @@ private Q_SLOTS:
         quiz.start();
         quiz.dispatch(Quiz::Evaluate);
         QVERIFY(!quiz.evaluated());
-        QCOMPARE(quiz.counter(), u"Оставащи:"_s);
+        QCOMPARE(quiz.counter(), UiText::counterAtStart());
         QVERIFY(quiz.isEnabled(Quiz::Enter));
         QVERIFY(!quiz.verdictVisible());
     }
@@ -117,7 +118,7 @@ private Q_SLOTS:
         QVERIFY(quiz.isEnabled(Quiz::Evaluate));
         QCOMPARE(quiz.list(2).count(), qsizetype(20));
         QVERIFY(quiz.pressButton(Quiz::Evaluate));
-        QCOMPARE(quiz.counter(), u"Верни: 74%"_s);
+        QCOMPARE(quiz.counter(), UiText::score(74));
     }
 
     void explanationBeforeEvaluation()
@@ -129,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(quiz.pressButton(Quiz::Explain));
         QCOMPARE(quiz.output(), u"\r\n\"habeas corpus\" е във връзка с \"да имаш тялото си\""_s);
         QCOMPARE(quiz.list(2).items(), QStringList{u"habeas corpus така е"_s});
-        QCOMPARE(quiz.counter(), u"Остават: 26"_s);
+        QCOMPARE(quiz.counter(), UiText::pairsLeft(26));
         QVERIFY(!quiz.isEnabled(Quiz::Explain));
         QCOMPARE(quiz.currentItem(), qint16(1)); // left as it was set by the selection
     }
@@ -163,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(!quiz.isEnabled(Quiz::Evaluate));
         quiz.selectRow(2, 0);
         QCOMPARE(quiz.output(), QString());
-        QCOMPARE(quiz.counter(), u"Верни: 74%"_s);
+        QCOMPARE(quiz.counter(), UiText::score(74));
     }
 
     void explanationLines_data()

@@ -1,4 +1,5 @@
 #include "test_support.h"
+#include "visible_texts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -45,7 +46,7 @@ private Q_SLOTS:
         QCOMPARE(quiz.numberList(5).items(), numbers.mid(0, b));
         QCOMPARE(QString::number(quiz.pairsToScore()), QString::number(qMin(a, b)));
         QCOMPARE(quiz.output(), content.instructions);
-        QCOMPARE(quiz.counter(), u"Оставащи:"_s);
+        QCOMPARE(quiz.counter(), UiText::counterAtStart());
         QCOMPARE(quiz.correctPairs(), qint16(0));
         QVERIFY(quiz.isEnabled(Quiz::Enter));
         QVERIFY(quiz.isEnabled(Quiz::TakeBack));

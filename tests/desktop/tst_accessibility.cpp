@@ -1,4 +1,5 @@
 #include "list_rows.h"
+#include "visible_texts.h"
 #include "test_support.h"
 #include "quizwindow/quiz_window.h"
 
@@ -46,11 +47,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("output");  // text the output box starts with
         const Content &content = builtInContent();
         const QString explained = u"\n\"%1\" е във връзка с \"%2\""_s.arg(content.expressions.at(1), content.meanings.at(1));
-        QTest::newRow("start-up") << 0 << u"Оставащи:"_s << QString() << u"Това е релационен тест."_s;
-        QTest::newRow("one pair entered") << 1 << u"Остават: 26"_s << QString() << u"Това е релационен тест."_s;
-        QTest::newRow("evaluated, right pair") << 2 << u"Верни: 74%"_s << u"ДА"_s << QString();
-        QTest::newRow("wrong pair selected") << 3 << u"Верни: 74%"_s << u"НЕ"_s << QString();
-        QTest::newRow("wrong pair explained") << 4 << u"Верни: 74%"_s << u"НЕ"_s << explained;
+        QTest::newRow("start-up") << 0 << UiText::counterAtStart() << QString() << u"Това е релационен тест."_s;
+        QTest::newRow("one pair entered") << 1 << UiText::pairsLeft(26) << QString() << u"Това е релационен тест."_s;
+        QTest::newRow("evaluated, right pair") << 2 << UiText::score(74) << u"ДА"_s << QString();
+        QTest::newRow("wrong pair selected") << 3 << UiText::score(74) << u"НЕ"_s << QString();
+        QTest::newRow("wrong pair explained") << 4 << UiText::score(74) << u"НЕ"_s << explained;
     }
     void readsTheTestAsText()
     {

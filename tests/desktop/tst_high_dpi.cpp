@@ -1,4 +1,5 @@
 #include "list_rows.h"
+#include "visible_texts.h"
 #include "settingswindow/settings_window.h"
 #include "quizwindow/quiz_window.h"
 
@@ -73,9 +74,9 @@ private Q_SLOTS:
         QTest::newRow("Върни") << u"Uprawl_1"_s << u"Върни"_s << 3;
         QTest::newRow("Оцени") << u"Uprawl_2"_s << u"Оцени"_s << 3;
         QTest::newRow("Обясни") << u"Uprawl_3"_s << u"Обясни"_s << 3;
-        QTest::newRow("start counter") << u"Ndapis"_s << u"Оставащи:"_s << 0;
-        QTest::newRow("widest count") << u"Ndapis"_s << u"Остават: 27"_s << 0;
-        QTest::newRow("full score") << u"Ndapis"_s << u"Верни: 100%"_s << 0;
+        QTest::newRow("start counter") << u"Ndapis"_s << UiText::counterAtStart() << 0;
+        QTest::newRow("widest count") << u"Ndapis"_s << UiText::pairsLeft(27) << 0;
+        QTest::newRow("full score") << u"Ndapis"_s << UiText::score(100) << 0;
         QTest::newRow("verdict ДА") << u"Prowerka_1"_s << u"ДА"_s << 2;
         QTest::newRow("verdict НЕ") << u"Prowerka_1"_s << u"НЕ"_s << 2;
     }

@@ -1,4 +1,5 @@
 #include "list_rows.h"
+#include "visible_texts.h"
 #include "settingswindow/settings_window.h"
 #include "quizwindow/quiz_window.h"
 
@@ -91,7 +92,7 @@ private Q_SLOTS:
             key(k % 2 ? Qt::Key_Space : Qt::Key_Return);
             QCOMPARE(ListRows::count(child<QListView>(u"Slowo_2"_s)), k);
         }
-        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Остават: 5"_s);
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), UiText::pairsLeft(5));
 
         // Take the last pair back: Shift+Tab into the entered pairs, End, then "Върни".
         tabTo(u"Slowo_2"_s, true);
@@ -99,7 +100,7 @@ private Q_SLOTS:
         tabTo(u"Uprawl_1"_s);
         key(Qt::Key_Space);
         QCOMPARE(ListRows::count(child<QListView>(u"Slowo_2"_s)), 21);
-        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Остават: 6"_s);
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), UiText::pairsLeft(6));
 
         // The next press enables "Оцени" (21 ≥ 3 × 6); Tab reaches it only once it is enabled.
         tabTo(u"Uprawl_0"_s, true);
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(ListRows::count(child<QListView>(u"Slowo_2"_s)), 21);
         tabTo(u"Uprawl_2"_s);
         key(Qt::Key_Return);
-        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), u"Верни: 70%"_s); // 19 of 27
+        QCOMPARE(child<QLabel>(u"Ndapis"_s)->text(), UiText::score(70)); // 19 of 27
 
         // Review: arrow keys move through the entered pairs and the verdict follows.
         auto *verdict = child<QLineEdit>(u"Prowerka_1"_s);

@@ -1,4 +1,5 @@
 #include "quiz_samples.h"
+#include "visible_texts.h"
 #include "quizwindow/picture_window.h"
 #include "quizwindow/quiz_window.h"
 
@@ -81,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(list(1)->model()->rowCount(), extra);
         press(Quiz::TakeBack); // nothing selected to take back: only applies the rule for "Оцени"
         press(Quiz::Evaluate);
-        QCOMPARE(window.quiz().counter(), u"Верни: 100%"_s);
+        QCOMPARE(window.quiz().counter(), UiText::score(100));
 
         auto *output = child<QPlainTextEdit>(u"Prowerka_0"_s);
         for (int row = 0; row < pairs; ++row) {

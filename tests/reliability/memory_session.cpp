@@ -3,6 +3,7 @@
 // ZORT_SANITIZE, LeakSanitizer reports anything left allocated when the process ends; the exit
 // status says whether every step did what it should.
 #include "list_rows.h"
+#include "visible_texts.h"
 #include "core/content.h"
 #include "settingswindow/settings_window.h"
 #include "quizwindow/picture_window.h"
@@ -57,7 +58,7 @@ void takeWholeTest(QuizWindow &window)
     }
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton); // enables "Оцени"
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_2"_s), Qt::LeftButton);
-    expect(window.quiz().counter() == u"Верни: 100%"_s, "a whole test scores 100%");
+    expect(window.quiz().counter() == UiText::score(100), "a whole test scores 100%");
     ListRows::click(child<QListView>(&window, u"Slowo_2"_s), 1);
     QTest::mouseClick(child<QAbstractButton>(&window, u"Uprawl_3"_s), Qt::LeftButton);
     expect(!window.quiz().output().isEmpty(), "an explanation after the evaluation");

@@ -1,4 +1,5 @@
 #include "session_driver.h"
+#include "visible_texts.h"
 
 #include "core/colour_value.h"
 
@@ -302,7 +303,7 @@ qint16 numberIn(const QString &text)
 
 QString remaining(qsizetype left, qsizetype right)
 {
-    return u"Остават: "_s + QString::number(qMin(left, right));
+    return UiText::pairsLeft(qMin(left, right));
 }
 
 QStringList sortedCopy(QStringList list)
@@ -458,7 +459,7 @@ QString TestOracle::checkStartup(const Quiz &quiz)
     const QString caption = m_gen.layoutRecord.isEmpty() ? c.window.caption : m_gen.layoutRecord.value(0);
     ZORT_CHECK(differs("caption", caption, quiz.content().window.caption));
     ZORT_CHECK(differs("output at start-up", c.instructions, quiz.output()));
-    ZORT_CHECK(differs("counter at start-up", u"Оставащи:"_s, quiz.counter()));
+    ZORT_CHECK(differs("counter at start-up", UiText::counterAtStart(), quiz.counter()));
     ZORT_CHECK(differs("left list", sortedCopy(c.expressions), sortedCopy(quiz.list(0).items())));
     ZORT_CHECK(differs("right list", sortedCopy(c.meanings), sortedCopy(quiz.list(1).items())));
     ZORT_CHECK(differs("left selection", a > 0 ? qsizetype(0) : qsizetype(-1), quiz.list(0).selected()));
@@ -533,7 +534,7 @@ QString TestOracle::checkState(const Quiz &quiz) const
     // Counter, score and buttons by phase.
     const qsizetype nl = quiz.list(0).count(), nr = quiz.list(1).count();
     if (!quiz.evaluated()) {
-        if (quiz.counter() != u"Оставащи:"_s)
+        if (quiz.counter() != UiText::counterAtStart())
             ZORT_CHECK(differs("counter", remaining(nl, nr), quiz.counter()));
         if (!quiz.isEnabled(0) || !quiz.isEnabled(1))
             return u"entry buttons disabled before the evaluation"_s;
@@ -544,7 +545,7 @@ QString TestOracle::checkState(const Quiz &quiz) const
         const int s = score(correct, int(n));
         if (s < 0 || s > 100)
             return u"score %1 outside 0 to 100"_s.arg(s);
-        ZORT_CHECK(differs("counter after the evaluation", u"Верни: %1%"_s.arg(s), quiz.counter()));
+        ZORT_CHECK(differs("counter after the evaluation", UiText::score(s), quiz.counter()));
         const std::array<bool, 4> review{false, false, false, true};
         for (int i = 0; i < Quiz::kButtons; ++i)
             ZORT_CHECK(differs("button after the evaluation", review[i], quiz.isEnabled(i)));
@@ -638,7 +639,7 @@ QString TestOracle::checkStep(const TestState &before, const Action &action, con
                 correct += e.numberList[2].at(r) == e.numberList[3].at(r) ? 1 : 0;
             e.correctPairs = qint16(correct);
             e.enabled[0] = e.enabled[1] = false;
-            e.counter = u"Верни: %1%"_s.arg(score(correct, e.pairsToScore.toInt()));
+            e.counter = UiText::score(score(correct, e.pairsToScore.toInt()));
             e.selected[2] = 0;
             runHandler(e, 2);
             e.verdictVisible = true;
