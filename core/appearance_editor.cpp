@@ -1,7 +1,7 @@
 #include "core/appearance_editor.h"
 
-#include "core/number_text.h"
 #include "core/appearance_store.h"
+#include "core/number_text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/text_list.h"
 #include "core/appearance.h"
 #include "core/colour_value.h"
+#include "core/text_list.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/text_list.h"
 #include "core/content.h"
+#include "core/text_list.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,9 +1,9 @@
 #include "quizwindow/picture_window.h"
 
-#include "core/twips.h"
-#include "widgets/window_support.h"
 #include "core/content.h"
+#include "core/twips.h"
 #include "widgets/picture_box.h"
+#include "widgets/window_support.h"
 
 #include <QCloseEvent>
 

@@ -1,10 +1,10 @@
 #include "settingswindow/settings_window.h"
 
-#include "core/twips.h"
-#include "widgets/window_support.h"
 #include "core/appearance_store.h"
+#include "core/twips.h"
 #include "widgets/announcer.h"
 #include "widgets/quiz_list.h"
+#include "widgets/window_support.h"
 
 #include <QAction>
 #include <QButtonGroup>

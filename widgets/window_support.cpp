@@ -1,7 +1,7 @@
 #include "widgets/window_support.h"
 
-#include "core/twips.h"
 #include "core/appearance.h"
+#include "core/twips.h"
 
 #include <QEvent>
 #include <QTimer>
