@@ -20,7 +20,10 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 
-# The quiz tool's messages come on stderr; a quiz with problems stops here.
+# The check's own messages, before CMake could wrap them in its own; a quiz with problems stops here.
+if [ -n "$quiz" ]; then
+    scripts/check-quiz.sh "$quiz" >/dev/null || { echo "No package was built." >&2; exit 1; }
+fi
 mkdir -p "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORT_BUILD_TESTS=OFF -DZORT_QUIZ="$quiz" \
       -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >"$build/configure.log" 2>&1 ||

@@ -19,6 +19,8 @@ cd "$(dirname "$0")/.."
 
 scripts/setup-debian.sh
 if [ -n "$quiz" ]; then
+    # The check's own messages, before CMake could wrap them in its own.
+    scripts/check-quiz.sh "$quiz" || exit 1
     build=build-quiz
     cmake -S . -B "$build" -G Ninja -DZORT_BUILD_TESTS=OFF -DZORT_QUIZ="$quiz" >/dev/null
 else
