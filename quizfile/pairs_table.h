@@ -6,9 +6,9 @@
 #include <QStringList>
 
 // A table of pairs saved from a spreadsheet (CSV) or exported from a flash-card site (one pair a
-// line, tab between expression and meaning). Columns: expression, meaning, and optionally the
-// explanation (its lines in one cell) and a picture file. A row with an empty expression gives an
-// extra meaning.
+// line, tab between expression and meaning, no quoting). Columns: expression, meaning, and
+// optionally the explanation (its lines in one cell) and a picture file. A row with an empty
+// expression gives an extra meaning.
 namespace PairsTable {
 
 struct Row
@@ -30,10 +30,12 @@ struct Result
 {
     QList<Row> rows;
     QList<Problem> problems;
+    QList<Problem> notes;   // not problems: which separator was taken, which row is the first pair, a likely heading
 };
 
-// delimiter 0: a tab when the first line has one, otherwise a comma, or a semicolon when the
-// first line has semicolons and no comma (as spreadsheets save CSV where the comma is the decimal sign).
+// A tab-separated table is read as plain lines split at tabs, quotes and all; any other
+// delimiter follows CSV's quoting. delimiter 0: whichever of tab, semicolon and comma gives the
+// same number of columns (2 to 4) on the most rows.
 Result read(const QByteArray &bytes, char delimiter, bool skipHeader);
 
 } // namespace PairsTable

@@ -323,6 +323,8 @@ void Reader::readPairsFile(const toml::table &top)
     const PairsTable::Result rows = PairsTable::read(table.readAll(), delimiter, header);
     for (const PairsTable::Problem &p : rows.problems)
         m_result.problems.append({shown, p.line, p.message});
+    for (const PairsTable::Problem &n : rows.notes)
+        m_result.notes.append({shown, n.line, n.message});
     for (const PairsTable::Row &row : rows.rows) {
         if (row.expression.isEmpty()) {
             quiz().extraMeanings << row.meaning;

@@ -116,7 +116,7 @@ private Q_SLOTS:
         QTest::newRow("table quotes") << kHead + "pairs_file = \"table.csv\"\n" << QByteArray("a,b\n\"c,d\n") << none
                                       << "table.csv" << 2 << "not valid CSV";
         QTest::newRow("table columns") << kHead + "pairs_file = \"table.csv\"\n" << QByteArray("a,b\nc\n") << none
-                                       << "table.csv" << 2 << "this row has 1 columns";
+                                       << "table.csv" << 2 << "this row has 1 column;";
         QTest::newRow("table not UTF-8") << kHead + "pairs_file = \"table.csv\"\n" << QByteArray("a;b\n\xEC\xE5\xE0;\xE0\n") << none
                                          << "table.csv" << 2 << "Windows-1251";
     }
