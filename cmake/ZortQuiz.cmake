@@ -3,6 +3,22 @@
 # messages. The tool names every file it read in a dependency file, so a change to the quiz file,
 # its pairs table or its pictures builds again.
 
+# A cross build cannot run the quiz tool it builds for the target: ZORT_QUIZ_TOOL then names one
+# built for this machine (scripts/build-windows.sh builds it in a host build first).
+set(ZORT_QUIZ_TOOL "" CACHE FILEPATH "A zort-quiz built for the build machine, run instead of the target zort-quiz")
+if(ZORT_QUIZ_TOOL)
+    set(ZORT_QUIZ_COMMAND "${ZORT_QUIZ_TOOL}")
+elseif(CMAKE_CROSSCOMPILING)
+    message(FATAL_ERROR "A cross build runs the quiz tool on this machine: give one built here as -DZORT_QUIZ_TOOL=PATH")
+else()
+    set(ZORT_QUIZ_COMMAND zort-quiz)
+endif()
+# The host's rcc compresses with zstd unless told not to; a Qt built without zstd cannot read that.
+set(ZORT_RCC_OPTIONS)
+if(NOT QT_FEATURE_zstd)
+    set(ZORT_RCC_OPTIONS --no-zstd)
+endif()
+
 # zort_quiz_content(TARGET QUIZ_FILE NAME [LAUNCHER APP_ID]): adds the quiz's content to TARGET as
 # `const Content &NAME()`, with its pictures as resources. With LAUNCHER, also writes APP_ID.desktop,
 # APP_ID.metainfo.xml and quiz-package.cmake (the package's description) into the build folder
@@ -26,15 +42,15 @@ function(zort_quiz_content target quiz name)
     endif()
     add_custom_command(
         OUTPUT ${outputs}
-        COMMAND zort-quiz generate "${quiz}" "${out}" ${name} ${fill}
-        DEPENDS zort-quiz "${quiz}"
+        COMMAND ${ZORT_QUIZ_COMMAND} generate "${quiz}" "${out}" ${name} ${fill}
+        DEPENDS ${ZORT_QUIZ_COMMAND} "${quiz}"
         DEPFILE "${out}/${name}.d"
         COMMENT "Checking the quiz file ${name}"
         VERBATIM)
     # The pictures as Qt resources, rebuilt when any of them changes (rcc names them in a depfile).
     add_custom_command(
         OUTPUT "${out}/${name}_pictures.cpp"
-        COMMAND Qt6::rcc --name ${name} --depfile "${out}/${name}_pictures.d"
+        COMMAND Qt6::rcc ${ZORT_RCC_OPTIONS} --name ${name} --depfile "${out}/${name}_pictures.d"
                 -o "${out}/${name}_pictures.cpp" "${out}/${name}.qrc"
         DEPENDS "${out}/${name}.qrc" Qt6::rcc
         DEPFILE "${out}/${name}_pictures.d"
