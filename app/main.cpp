@@ -1,8 +1,37 @@
 #include "core/content.h"
+#include "quizopen/quiz_open.h"
 #include "quizwindow/quiz_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A file that cannot be opened: its problems on standard error and, on a screen, in a message
+// window; no quiz window, and a status that says it failed.
+int refuse(const QString &path, const QStringList &problems)
+{
+    QTextStream err(stderr);
+    for (const QString &problem : problems)
+        err << problem << '\n';
+    err.flush();
+    if (QGuiApplication::platformName() != u"offscreen"_s) {
+        QMessageBox box(QMessageBox::Critical, QuizOpen::problemsTitle(), QuizOpen::problemsText(path, problems),
+                        QMessageBox::Close);
+        box.setTextFormat(Qt::PlainText); // names and texts from the file are shown as they are
+        box.button(QMessageBox::Close)->setText(u"Затвори"_s);
+        box.exec();
+    }
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -15,7 +44,21 @@ int main(int argc, char *argv[])
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/org.example.zort-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    QuizWindow window(quizContent());
+    // With a file (from the command line, or a file manager through the launcher), that quiz,
+    // read and checked once before any window; without one, the quiz built in.
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    if (files.size() > 1) {
+        QTextStream(stderr) << u"Употреба: %1 [ФАЙЛ.toml | ФАЙЛ.zort]"_s
+                                   .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()) << '\n';
+        return 2;
+    }
+    QuizOpen::Opened opened;
+    if (!files.isEmpty()) {
+        opened = QuizOpen::open(files.first());
+        if (!opened.ok())
+            return refuse(files.first(), opened.problems);
+    }
+    QuizWindow window(files.isEmpty() ? quizContent() : opened.content);
     window.show();
     return app.exec();
 }

@@ -28,6 +28,36 @@ QString Content::pictureOf(int k) const
     return k >= 1 && k <= pictures.size() ? pictures.at(k - 1) : QString();
 }
 
+QByteArray Content::pictureDataOf(int k) const
+{
+    return k >= 1 && k <= pictureData.size() ? pictureData.at(k - 1) : QByteArray();
+}
+
+void setPairTables(Content &c, const QList<QStringList> &lines, const QStringList &picturePaths,
+                   const QList<QByteArray> &pictureData)
+{
+    c.flags = QStringList{QStringLiteral("Ima li obqsneniq")};
+    c.pictureFlags = QStringList{QStringLiteral("Utochnenie dali ima grafika - 30 br")};
+    c.lines = lines;
+    c.pictures.clear();
+    c.pictureData.clear();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString path = picturePaths.value(i);
+        const QByteArray data = pictureData.value(i);
+        c.flags << QString::number(lines.at(i).isEmpty() ? 0 : 1);
+        c.pictureFlags << QString::number(path.isEmpty() && data.isEmpty() ? 0 : 1);
+        c.pictures << path;
+        if (i < pictureData.size())
+            c.pictureData << data;
+    }
+    while (c.flags.size() <= ContentLimits::kExplanationFlags)
+        c.flags << QStringLiteral("0");
+    while (c.pictureFlags.size() <= ContentLimits::kPictures)
+        c.pictureFlags << QStringLiteral("0");
+    while (c.pictures.size() < ContentLimits::kPictures)
+        c.pictures << QString();
+}
+
 Content contentFromTables(const QuizTables &t)
 {
     const auto text = [&t](TextSpan span) {
@@ -44,24 +74,17 @@ Content contentFromTables(const QuizTables &t)
     for (int i = 0; i < t.pairs + t.extraMeanings; ++i)
         c.meanings << text(t.meanings[i]);
 
-    c.flags << QStringLiteral("Ima li obqsneniq");
-    c.pictureFlags << QStringLiteral("Utochnenie dali ima grafika - 30 br");
+    QList<QStringList> lines;
+    QStringList pictures;
     const TextSpan *line = t.explanationLines;
     for (int k = 1; k <= t.pairs; ++k) {
-        QStringList lines;
+        QStringList pairLines;
         for (int i = 0; i < t.explanationLineCounts[k - 1]; ++i)
-            lines << text(*line++);
-        c.flags << QString::number(lines.isEmpty() ? 0 : 1);
-        c.lines << lines;
+            pairLines << text(*line++);
+        lines << pairLines;
         const char *picture = t.pictures[k - 1];
-        c.pictures << (picture ? QString::fromLatin1(picture) : QString());
-        c.pictureFlags << QString::number(picture ? 1 : 0);
+        pictures << (picture ? QString::fromLatin1(picture) : QString());
     }
-    while (c.flags.size() <= ContentLimits::kExplanationFlags)
-        c.flags << QStringLiteral("0");
-    while (c.pictureFlags.size() <= ContentLimits::kPictures)
-        c.pictureFlags << QStringLiteral("0");
-    while (c.pictures.size() < ContentLimits::kPictures)
-        c.pictures << QString();
+    setPairTables(c, lines, pictures);
     return c;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,9 @@ struct Content
 
     QStringList pictureFlags;  // item 0 a heading, item k the picture flag of content number k
     QStringList pictures;      // content numbers 1.. at index 0..: an image file or resource path, empty for none
+    // Parallel to pictures: an image's bytes (PNG or JPEG) where the picture came from a quiz file
+    // read at run time, decoded only when shown; empty where a path is given or there is none.
+    QList<QByteArray> pictureData;
 
     // Everything below counts content numbers from 1; a number outside a table reads as nothing.
     QString expression(int k) const { return expressions.value(k - 1); }
@@ -49,6 +53,8 @@ struct Content
     QStringList linesOf(int k) const;
     // An image file or resource path.
     QString pictureOf(int k) const;
+    // The image's bytes, when it is held so rather than by path.
+    QByteArray pictureDataOf(int k) const;
 };
 
 // The smallest explanation and picture tables; a larger quiz gets one entry per pair.
@@ -99,6 +105,12 @@ struct QuizTables
     int meaningsLeft = 0;
     int meaningsWidth = 0;
 };
+
+// Fills a quiz's explanation and picture tables from each pair's lines and picture (a path, or
+// the image's bytes; either list may be shorter than lines), with the flags "1" or "0" and the
+// headings, padded to ContentLimits, as every quiz built from a quiz file has them.
+void setPairTables(Content &content, const QList<QStringList> &lines, const QStringList &picturePaths,
+                   const QList<QByteArray> &pictureData = {});
 
 // The content of such a quiz. Expression k, its meaning, its explanation and its picture share
 // content number k; the flag and picture tables reach at least as far as the built-in ones.

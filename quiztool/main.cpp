@@ -1,13 +1,19 @@
 // zort-quiz: checks a quiz file and turns it into the generated code a quiz program is built from.
 //
-//   zort-quiz check FILE                  prints OK with the counts, or every problem
+//   zort-quiz check FILE                  prints OK with the counts, or every problem; FILE may
+//                                         be a bundle (*.zort)
+//   zort-quiz bundle FILE [OUT]           the same, then writes the quiz with its table and
+//                                         pictures as one bundle, OUT or FILE's name with .zort
 //   zort-quiz generate FILE OUTDIR NAME [--fill TEMPLATE OUTPUT]...
 //                                         the same, then writes OUTDIR/NAME.cpp, .qrc and .d, and
 //                                         each template with the quiz's caption filled in
+#include "quizfile/bundle.h"
 #include "quizfile/generate.h"
 #include "quizfile/quiz_file.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -18,13 +24,16 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     QTextStream out(stdout), err(stderr);
     const bool generating = args.size() >= 4 && args.size() % 3 == 1 && args.at(0) == u"generate"_s;
-    if (!generating && !(args.size() == 2 && args.at(0) == u"check"_s)) {
+    const bool bundling = (args.size() == 2 || args.size() == 3) && args.at(0) == u"bundle"_s;
+    if (!generating && !bundling && !(args.size() == 2 && args.at(0) == u"check"_s)) {
         err << "usage: zort-quiz check FILE\n"
+               "       zort-quiz bundle FILE [OUT.zort]\n"
                "       zort-quiz generate FILE OUTDIR NAME [--fill TEMPLATE OUTPUT]...\n";
         return 2;
     }
     const QString file = args.at(1);
-    const QuizFile::Result result = QuizFile::check(file);
+    const bool checkingBundle = !generating && !bundling && QuizFile::isBundleName(file);
+    const QuizFile::Result result = checkingBundle ? QuizFile::checkBundle(file) : QuizFile::check(file);
     for (const QuizFile::Problem &problem : result.problems)
         err << problem.text() << '\n';
     if (!result.ok()) {
@@ -37,8 +46,18 @@ int main(int argc, char *argv[])
         for (const QuizFile::Problem &note : result.notes)
             out << note.file << ':' << note.line << ": note: " << note.message << '\n';
         out << result.summary(file) << '\n';
-        return 0;
     }
+    if (bundling) {
+        const QFileInfo quiz(file);
+        const QString bundle = args.size() == 3 ? args.at(2) : quiz.dir().filePath(quiz.completeBaseName() + u".zort"_s);
+        if (const QString error = QuizFile::writeBundle(result, file, bundle); !error.isEmpty()) {
+            err << "zort-quiz: " << error << '\n';
+            return 1;
+        }
+        out << u"Bundle: %1"_s.arg(bundle) << '\n';
+    }
+    if (!generating)
+        return 0;
     QString error = QuizFile::generate(result, args.at(2), args.at(3));
     for (qsizetype i = 4; error.isEmpty() && i < args.size(); i += 3) {
         error = args.at(i) == u"--fill"_s ? QuizFile::fillTemplate(result.quiz, args.at(i + 1), args.at(i + 2))

@@ -279,8 +279,14 @@ QPixmap QuizWindow::picture(int contentNumber)
 {
     auto it = m_pictures.constFind(contentNumber);
     if (it == m_pictures.constEnd()) {
+        // Decoded on first showing, so a quiz read at start costs no decoding it does not show.
         const QString path = m_quiz.content().pictureOf(contentNumber);
-        it = m_pictures.insert(contentNumber, path.isEmpty() ? QPixmap() : QPixmap(path));
+        QPixmap pixmap;
+        if (!path.isEmpty())
+            pixmap.load(path);
+        else if (const QByteArray data = m_quiz.content().pictureDataOf(contentNumber); !data.isEmpty())
+            pixmap.loadFromData(data);
+        it = m_pictures.insert(contentNumber, pixmap);
     }
     return *it;
 }

@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++          # build tools
     qt6-base-dev                   # Qt 6 Widgets, QtCore, QtGui and Qt Test
-    libtomlplusplus-dev libcsv-dev # the quiz tool reads quiz files (TOML) and pairs tables (CSV)
+    libtomlplusplus-dev libcsv-dev # the quiz tool and the program read quiz files (TOML) and pairs tables (CSV)
+    libzip-dev                     # and bundles: a quiz with its table and pictures in one zip
     fonts-liberation               # "Times New Roman" resolves to Liberation Serif, with Cyrillic glyphs
     xvfb xauth                     # a virtual display for the screenshot of the run command
-    desktop-file-utils appstream   # the install test validates the launcher and the metainfo
+    desktop-file-utils appstream   # the install test validates the launcher and the metainfo,
+    shared-mime-info               # and the bundle's file type
     dpkg-dev file lintian          # the package: CPack's dependency scan (dpkg-shlibdeps, file), its check
     "$@"                           # whatever the caller needs besides
 )

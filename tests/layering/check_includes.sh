@@ -10,10 +10,11 @@ declare -A allowed=(
     [core]="core"
     [quizfile]="quizfile"
     [quiztool]="quizfile"
+    [quizopen]="quizopen quizfile core"
     [widgets]="widgets core"
     [settingswindow]="settingswindow widgets core"
     [quizwindow]="quizwindow settingswindow widgets core"
-    [app]="quizwindow settingswindow widgets core quizfile"
+    [app]="quizwindow settingswindow widgets quizopen quizfile core"
 )
 failures=0
 for folder in "${!allowed[@]}"; do
