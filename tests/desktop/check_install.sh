@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix and checks what a desktop needs from it: the program,
 # a launcher that desktop-file-validate accepts and that names the program and the icon really
 # installed, the icon as SVG and as PNGs of the size their folder claims, and metainfo that
-# appstreamcli accepts together with the launcher it points to. Every installed file is named after
+# appstreamcli accepts together with the launcher it points to, and the file type of quiz bundles
+# that the built-in quiz's launcher opens. Every installed file is named after
 # the program or its app id, so quizzes built from quiz files install side by side.
 #   check_install.sh BUILD_DIR                        the built-in quiz: zort, org.example.zort
 #   check_install.sh BUILD_DIR PROGRAM APP_ID CAPTION a quiz file's build: its launcher is named CAPTION
@@ -55,6 +56,26 @@ if [ -f "$desktop" ]; then
     else
         [ "$(key Name)" = "$caption" ] || fail "Name=$(key Name), expected the caption $caption"
         [ "$(key Categories)" = "Education;" ] || fail "Categories=$(key Categories)"
+    fi
+fi
+
+# The built-in quiz's program opens quiz bundles: their file type is installed, the database a
+# desktop builds from it knows *.zort, and the launcher is given the file (%f).
+if [ -z "$caption" ]; then
+    mime=$share/mime/packages/$id.xml
+    if [ ! -f "$mime" ]; then
+        fail "no file type $mime"
+    elif ! command -v update-mime-database >/dev/null; then
+        fail "update-mime-database is missing (scripts/setup-debian.sh installs shared-mime-info)"
+    else
+        out=$(update-mime-database "$share/mime" 2>&1) || fail "update-mime-database: $out"
+        grep -qxF 'application/x-zort-quiz:*.zort' "$share/mime/globs" 2>/dev/null ||
+            fail "the file type database made from $mime has no *.zort"
+    fi
+    if [ -f "$desktop" ]; then
+        grep -qx 'Exec=zort %f' "$desktop" || fail "the launcher does not pass the file: $(grep '^Exec=' "$desktop")"
+        grep -q '^MimeType=\(.*;\)\?application/x-zort-quiz;' "$desktop" ||
+            fail "the launcher does not open application/x-zort-quiz"
     fi
 fi
 
