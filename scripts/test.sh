@@ -3,7 +3,8 @@
 # Qt's offscreen platform, so no display is needed.
 #
 # Then the same suite again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan),
-# and short libFuzzer runs of the random-session driver and of the quiz checker (build-fuzz, clang);
+# and short libFuzzer runs of the random-session driver, the quiz checker and the bundle reader
+# (build-fuzz, clang);
 # ZORT_FUZZ_SECONDS sets the length of each (45 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +25,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$(nproc)")
 
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DZORT_BUILD_FUZZER=ON -DZORT_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --target zort_fuzz zort_quiz_fuzz
+cmake --build build-fuzz --target zort_fuzz zort_quiz_fuzz zort_bundle_fuzz
 fuzz() { # name target seed-corpus max-len
     echo "== Fuzzing $1 for ${ZORT_FUZZ_SECONDS:-45} s"
     # New inputs go to build-fuzz/; the seed corpus in the repository is only read.
@@ -40,3 +41,4 @@ fuzz() { # name target seed-corpus max-len
 }
 fuzz "the random-session driver" zort_fuzz fuzz/corpus 4096
 fuzz "the quiz checker" zort_quiz_fuzz fuzz/quiz-corpus 8192
+fuzz "the bundle reader" zort_bundle_fuzz fuzz/bundle-corpus 16384
