@@ -15,6 +15,8 @@ declare -A allowed=(
     [settingswindow]="settingswindow widgets core"
     [quizwindow]="quizwindow settingswindow widgets core"
     [app]="quizwindow settingswindow widgets quizopen quizfile core"
+    [studiocore]="studiocore quizfile"
+    [studio]="studio studiocore quizwindow settingswindow widgets quizopen quizfile core"
 )
 failures=0
 for folder in "${!allowed[@]}"; do

@@ -1,0 +1,56 @@
+#include "studio/studio_window.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTextStream>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Bulgarian, the teachers' language, unless the desktop asks for another: English then.
+bool wantsBulgarian()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::Bulgarian || locale.language() == QLocale::C;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"zort-studio"_s);
+    QApplication::setOrganizationName(u"zort"_s);
+    QApplication::setApplicationVersion(QStringLiteral(ZORT_VERSION));
+    QGuiApplication::setDesktopFileName(u"org.example.zort.studio"_s);
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/org.example.zort-%1.png"_s.arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    QTranslator studio;
+    QTranslator qt;
+    if (wantsBulgarian()) {
+        if (studio.load(u":/i18n/zort-studio_bg.qm"_s))
+            QCoreApplication::installTranslator(&studio);
+        // Qt's own dialogs (file chooser), when Debian's translations of Qt are installed.
+        if (qt.load(u"qtbase_bg.qm"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt);
+    }
+
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    if (files.size() > 1) {
+        QTextStream(stderr) << QCoreApplication::translate("main", "Usage: zort-studio [FILE.zort | FILE.toml]")
+                            << '\n';
+        return 2;
+    }
+    StudioWindow window;
+    window.show();
+    if (!files.isEmpty())
+        window.openFile(files.first());
+    return app.exec();
+}
