@@ -235,8 +235,7 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
         QFile out(target);
         if (!root.mkpath(QFileInfo(target).path())
             || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            problem(u"%1 cannot be unpacked into the temporary folder %2: %3"_s
-                        .arg(shown(file.name), dir, out.errorString()));
+            problem(u"%1 cannot be unpacked: %2"_s.arg(shown(file.name), out.errorString()));
             return QString();
         }
         ZipFile in(zip_fopen_index(zip.get(), file.index, 0));
@@ -328,13 +327,14 @@ Result checkBundleBytes(const QByteArray &bytes, const QString &path)
 
     Result checked = check(quizFile);
     // The files are named as inside the bundle, not by the temporary folder, which is gone.
-    const QString from = dir.path() + u'/';
     const QString to = path + u'/';
-    for (QList<Problem> *list : {&checked.problems, &checked.notes}) {
-        for (Problem &p : *list) {
-            if (p.file.startsWith(from))
-                p.file = to + p.file.mid(from.size());
-            p.message.replace(from, to);
+    for (const QString &from : {dir.path() + u'/', QFileInfo(dir.path()).canonicalFilePath() + u'/'}) {
+        for (QList<Problem> *list : {&checked.problems, &checked.notes}) {
+            for (Problem &p : *list) {
+                if (p.file.startsWith(from))
+                    p.file = to + p.file.mid(from.size());
+                p.message.replace(from, to);
+            }
         }
     }
     checked.dependencies = result.dependencies;
