@@ -35,10 +35,25 @@ metainfo=$share/metainfo/$id.metainfo.xml
 while read -r file; do
     name=${file##*/}
     [ "$file" = "$prefix/bin/$program" ] || [ "${name#"$id".}" != "$name" ] ||
+        { [ -z "$caption" ] && [ "$file" = "$prefix/bin/zort-studio" ]; } ||
         fail "$file is named after neither $program nor $id, so it may clash with another quiz's"
 done <"$build/install_manifest.txt"
 [ -f "$desktop" ] || fail "no launcher $desktop"
 [ -f "$metainfo" ] || fail "no metainfo $metainfo"
+
+# ZORT Studio, installed with the built-in quiz: its launcher starts it and shows the quiz's icon.
+studio=$share/applications/$id.studio.desktop
+if [ -z "$caption" ]; then
+    [ -x "$prefix/bin/zort-studio" ] || fail "bin/zort-studio is not installed or not executable"
+    if [ -f "$studio" ]; then
+        out=$(desktop-file-validate "$studio" 2>&1) || fail "desktop-file-validate: $out"
+        [ -z "$out" ] || fail "desktop-file-validate hints: $out"
+        [ "$(sed -n 's/^Exec=//p' "$studio" | cut -d' ' -f1)" = zort-studio ] || fail "the studio's Exec is not zort-studio"
+        [ "$(sed -n 's/^Icon=//p' "$studio")" = "$id" ] || fail "the studio's Icon is not $id"
+    else
+        fail "no launcher $studio"
+    fi
+fi
 
 if [ -f "$desktop" ]; then
     out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
