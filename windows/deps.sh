@@ -17,14 +17,14 @@ triple=x86_64-w64-mingw32
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null) ||
     { echo "windows/deps.sh: qt6-base-dev is not installed (scripts/setup-debian.sh installs it)" >&2; exit 1; }
 
-# Shared and release; only the modules and plugins the programs and their tests use. Qt's own
-# freetype makes the offscreen platform (the tests' platform) build for Windows; zstd is off because
-# the host's rcc is told not to use it.
+# Shared and release; only the modules and plugins the programs and their tests use (Concurrent:
+# the studio checks a quiz on a worker thread). Qt's own freetype makes the offscreen platform (the
+# tests' platform) build for Windows; zstd is off because the host's rcc is told not to use it.
 qt_options=(
     -release -shared -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests
     -no-feature-opengl -no-feature-vulkan -no-feature-sql -no-feature-network -no-feature-xml
-    -no-feature-printsupport -no-feature-dbus -no-feature-concurrent -no-feature-tabletevent
+    -no-feature-printsupport -no-feature-dbus -no-feature-tabletevent
     -no-feature-direct2d -no-feature-zstd -no-feature-icu
     -qt-freetype -qt-harfbuzz -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre
 )
