@@ -1,11 +1,11 @@
 #include "core/content.h"
 #include "quizopen/quiz_open.h"
 #include "quizwindow/quiz_window.h"
+#include "widgets/window_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -40,10 +40,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZORT_VERSION));
     // Ties the windows to the installed launcher, so a desktop shows its name and icon for them.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORT_APP_ID));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/org.example.zort-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
     // With a file (from the command line, or a file manager through the launcher), that quiz,
     // read and checked once before any window; without one, the quiz built in.
     const QStringList files = QCoreApplication::arguments().mid(1);
@@ -59,6 +55,7 @@ int main(int argc, char *argv[])
             return refuse(files.first(), opened.problems);
     }
     QuizWindow window(files.isEmpty() ? quizContent() : opened.content);
+    setWindowIconAfterFirstFrame(&window, QStringLiteral(":/icons/org.example.zort-%1.png"));
     window.show();
     return app.exec();
 }

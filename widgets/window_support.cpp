@@ -3,7 +3,9 @@
 #include "core/appearance.h"
 #include "core/twips.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -57,5 +59,31 @@ void fitAgainWhenFramed(QWidget *window, std::function<void()> fit)
     auto *watcher = new ShowWatcher;
     watcher->setParent(window);
     watcher->fit = std::move(fit);
+    window->installEventFilter(watcher);
+}
+
+void setWindowIconAfterFirstFrame(QWidget *window, const QString &pathPattern)
+{
+    struct FirstPaint : QObject
+    {
+        QString pattern;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, this, [this] {
+                    QIcon icon;
+                    for (int size : {16, 24, 32, 48, 64, 128, 256})
+                        icon.addFile(pattern.arg(size), QSize(size, size));
+                    QApplication::setWindowIcon(icon);
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+    };
+    auto *watcher = new FirstPaint;
+    watcher->setParent(window);
+    watcher->pattern = pathPattern;
     window->installEventFilter(watcher);
 }

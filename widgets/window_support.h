@@ -31,3 +31,8 @@ void describe(QWidget *widget, const QString &objectName, const QString &accessi
 // The window manager's frame is known only once a window is framed, after it shows: fit, which
 // sizes the window for its frame, runs again then, on every showing.
 void fitAgainWhenFramed(QWidget *window, std::function<void()> fit);
+
+// The application's window icon, from PNGs at 16 to 256 pixels (pathPattern with %1 for the size),
+// set once the window has shown its first frame: reading the pictures (and loading the image
+// plugins that do it) was a tenth of the work before that frame.
+void setWindowIconAfterFirstFrame(QWidget *window, const QString &pathPattern);
