@@ -116,9 +116,9 @@ CheckProblem describe(const QuizFile::Problem &problem, const WrittenQuiz &writt
     return {place, where.isEmpty() ? words : ProblemsModel::tr("%1: %2").arg(where, words)};
 }
 
-CheckOutcome run(const QuizDraft &draft, const QString &scratchDir)
+CheckOutcome run(const QuizDraft &draft, const QString &scratchDir, bool withPictures)
 {
-    const WrittenQuiz written = QuizWriter::forCheck(draft);
+    const WrittenQuiz written = QuizWriter::forCheck(draft, withPictures);
     const QDir dir(scratchDir);
     for (const WrittenQuiz::PictureFile &file : written.pictures) {
         QFile out(dir.filePath(file.name));
@@ -182,7 +182,7 @@ void QuizChecker::start()
         return;
     }
     m_running = true;
-    m_watcher.setFuture(QtConcurrent::run(&QuizCheck::run, m_document->draft(), m_scratch.path()));
+    m_watcher.setFuture(QtConcurrent::run(&QuizCheck::run, m_document->draft(), m_scratch.path(), false));
 }
 
 void QuizChecker::finish()

@@ -26,8 +26,10 @@ struct CheckOutcome
 namespace QuizCheck {
 
 // The same check as zort-quiz check, on the draft: its text as the studio would save it, checked
-// in memory, with the pictures in scratchDir (each written there once, named by its key).
-CheckOutcome run(const QuizDraft &draft, const QString &scratchDir);
+// in memory, with the pictures in scratchDir (each written there once, named by its key). Without
+// pictures, the check as the teacher types: each picture was made by the checker when it was
+// added, and checking them again costs a few milliseconds each.
+CheckOutcome run(const QuizDraft &draft, const QString &scratchDir, bool withPictures = true);
 
 // A checker's problem said about the form rather than the file: where it is, and what to do.
 CheckProblem describe(const QuizFile::Problem &problem, const WrittenQuiz &written);
@@ -51,7 +53,8 @@ private:
 };
 
 // Checks the document a moment after the last edit (never on every key), on a worker thread with
-// a copy of the quiz, and puts the problems in its model.
+// a copy of the quiz, and puts the problems in its model. That check leaves the pictures out (the
+// checker made each when it was added); checkNow, before trying or saving, checks them too.
 class QuizChecker : public QObject
 {
     Q_OBJECT

@@ -73,8 +73,7 @@ WrittenQuiz write(const QuizDraft &draft, const std::function<QString(const Stud
                 w.add("    " + basicString(line) + ',', at(2));
             w.add("]", at(2));
         }
-        if (!pair.picture.isNull()) {
-            const QString name = nameOf(pair.picture);
+        if (const QString name = pair.picture.isNull() ? QString() : nameOf(pair.picture); !name.isEmpty()) {
             w.key("picture", name, at(3));
             if (!written.contains(pair.picture.key)) {
                 written.insert(pair.picture.key);
@@ -128,9 +127,11 @@ QByteArray basicString(const QString &text)
     return out.toUtf8();
 }
 
-WrittenQuiz forCheck(const QuizDraft &draft)
+WrittenQuiz forCheck(const QuizDraft &draft, bool withPictures)
 {
-    return write(draft, [](const StudioPicture &p) { return u"p%1.%2"_s.arg(p.key).arg(p.suffix()); });
+    return write(draft, [withPictures](const StudioPicture &p) {
+        return withPictures ? u"p%1.%2"_s.arg(p.key).arg(p.suffix()) : QString();
+    });
 }
 
 WrittenQuiz forSaving(const QuizDraft &draft, const QString &pictureFolder)

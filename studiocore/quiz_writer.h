@@ -38,8 +38,8 @@ struct WrittenQuiz
 namespace QuizWriter {
 
 // The text for the checker on the studio's scratch folder: each picture named by its key, so it is
-// written there once.
-WrittenQuiz forCheck(const QuizDraft &draft);
+// written there once; or no pictures at all, as the checker made them already.
+WrittenQuiz forCheck(const QuizDraft &draft, bool withPictures = true);
 
 // The text to save: pictures keep the names they came with where these are safe, and new ones go
 // into pictureFolder ("quiz-pictures"); every name is unique and ends as its format does.
