@@ -2,10 +2,13 @@
 #include "visible_texts.h"
 #include "quizwindow/picture_window.h"
 #include "quizwindow/quiz_window.h"
+#include "quizfile/bundle.h"
+#include "quizopen/quiz_open.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -23,13 +26,17 @@ void saveShot(QWidget *window, const QString &name)
 } // namespace
 
 // Quizzes built from quiz files, played whole in the real window: every pair entered by mouse,
-// graded, then explained with its lines and its picture.
+// graded, then explained with its lines and its picture. The example quiz also as the program
+// reads it at run time, from its file and from its bundle.
 class TestQuizPrograms : public QObject
 {
     Q_OBJECT
 
 private:
     QuizWindow *m_window = nullptr;
+    QTemporaryDir m_dir;
+    Content m_capitalsFile;
+    Content m_capitalsBundle;
     template <typename T = QWidget>
     T *child(const QString &name) const { return m_window->findChild<T *>(name); }
     QAbstractItemView *list(int i) const { return child<QAbstractItemView>(u"Slowo_%1"_s.arg(i)); }
@@ -44,6 +51,17 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString capitals = QStringLiteral(ZORT_SOURCE_DIR "/examples/capitals/capitals.toml");
+        const QString bundle = m_dir.filePath(u"capitals.zort"_s);
+        QCOMPARE(QuizFile::writeBundle(QuizFile::check(capitals), capitals, bundle), QString());
+        for (const auto &[path, content] : {std::pair{capitals, &m_capitalsFile}, std::pair{bundle, &m_capitalsBundle}}) {
+            const QuizOpen::Opened opened = QuizOpen::open(path);
+            QVERIFY2(opened.ok(), qPrintable(opened.problems.join(u'\n')));
+            *content = opened.content;
+        }
+    }
     void wholeQuiz_data()
     {
         QTest::addColumn<const Content *>("content");
@@ -53,6 +71,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::newRow("capitals") << &capitalsContent() << 12 << 3 << QSize(240, 160)
                                   << QStringList{u"Държави"_s, u"Столици"_s};
+        QTest::newRow("capitals, read at run time") << &std::as_const(m_capitalsFile) << 12 << 3 << QSize(240, 160)
+                                                    << QStringList{u"Държави"_s, u"Столици"_s};
+        QTest::newRow("capitals, from its bundle") << &std::as_const(m_capitalsBundle) << 12 << 3 << QSize(240, 160)
+                                                   << QStringList{u"Държави"_s, u"Столици"_s};
         QTest::newRow("forty, from a table") << &fortyContent() << 40 << 5 << QSize(240, 160)
                                              << QStringList{u"Изрази"_s, u"Значения"_s};
     }
