@@ -21,7 +21,7 @@ out=$(realpath "$out")
 
 scripts/setup-debian.sh pngquant
 cmake -S . -B build-shots -G Ninja -DZORT_BUILD_TESTS=OFF -DZORT_BUILD_SCREENSHOTS=ON >/dev/null
-cmake --build build-shots --target zort_shots
+cmake --build build-shots --target zort_shots zort_studio_shots
 
 shots=build-shots/tools/screenshots/zort_shots
 render() { # scale suffix [only]
@@ -42,7 +42,21 @@ else
     render 2 "@200" main-explanation,settings
 fi
 
-for png in "$out"/main-*.png "$out"/settings*.png; do
+# ZORT Studio: the example opened, its problems, the import dialog; the first also at 150 and 200 %.
+studio() { # scale suffix [--only NAME]
+    QT_SCALE_FACTOR=$1 xvfb-run -a -s "-screen 0 2400x1600x24" \
+        build-shots/tools/screenshots/zort_studio_shots "$out" examples/capitals/capitals.toml --suffix "$2" "${@:3}" >/dev/null
+}
+studio 1 ""
+if [ -n "$all" ]; then
+    studio 1.5 "@150"
+    studio 2 "@200"
+else
+    studio 1.5 "@150" --only studio
+    studio 2 "@200" --only studio
+fi
+
+for png in "$out"/main-*.png "$out"/settings*.png "$out"/studio*.png; do
     pngquant --force --skip-if-larger --strip --speed 1 --quality 70-95 --output "$png" -- "$png" || true
 done
-ls -l "$out"/main-*.png "$out"/settings*.png
+ls -l "$out"/main-*.png "$out"/settings*.png "$out"/studio*.png

@@ -325,8 +325,6 @@ void StudioWindow::buildMenus()
     bar->addActions({m_try, m_import});
     bar->addSeparator();
     bar->addActions({m_addPair, m_deletePairs, m_moveUp, m_moveDown, m_picture});
-    bar->addSeparator();
-    bar->addActions({m_undo, m_redo});
     // Every tool button is named for a screen reader as its action is.
     for (QAction *action : bar->actions()) {
         if (QWidget *button = bar->widgetForAction(action)) {
