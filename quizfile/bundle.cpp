@@ -8,12 +8,15 @@
 
 #include <zip.h>
 
-#include <cerrno>
 #include <ctime>
-#include <fcntl.h>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +25,11 @@ namespace QuizFile {
 namespace {
 
 using namespace BundleLimits;
+
+// A zip entry's kind as Unix writes it in the upper half of the external attributes, on any host.
+constexpr zip_uint32_t kTypeMask = 0170000;
+constexpr zip_uint32_t kFolder = 0040000;
+constexpr zip_uint32_t kPlainFile = 0100000;
 
 struct ZipDiscard
 {
@@ -162,8 +170,8 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
         zip_uint8_t system = 0;
         zip_uint32_t attributes = 0;
         zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &system, &attributes);
-        const zip_uint32_t type = (attributes >> 16) & S_IFMT;
-        if (system == ZIP_OPSYS_UNIX && type != 0 && type != zip_uint32_t(folder ? S_IFDIR : S_IFREG)) {
+        const zip_uint32_t type = (attributes >> 16) & kTypeMask;
+        if (system == ZIP_OPSYS_UNIX && type != 0 && type != (folder ? kFolder : kPlainFile)) {
             refuse(u"is a symbolic link or a special file; a bundle holds plain files only"_s);
             continue;
         }
@@ -274,26 +282,34 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
 // never end), and no larger than limit.
 QByteArray readPlainFile(const QString &path, qint64 limit, QString *why)
 {
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opened without waiting for a writer, and its kind read from what was opened.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         *why = qt_error_string(errno);
         return QByteArray();
     }
     struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const bool plain = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!plain || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
+        *why = plain ? file.errorString() : u"it is not a plain file"_s;
+        return QByteArray();
+    }
+#else
+    file.setFileName(path);
+    if (!QFileInfo(path).isFile() && QFileInfo::exists(path)) {
         *why = u"it is not a plain file"_s;
         return QByteArray();
     }
-    if (info.st_size > limit) {
-        ::close(fd);
-        *why = u"it is %1 MB, more than the %2 MB allowed"_s.arg(megabytes(info.st_size), megabytes(limit));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
         return QByteArray();
     }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *why = file.errorString();
+#endif
+    if (file.size() > limit) {
+        *why = u"it is %1 MB, more than the %2 MB allowed"_s.arg(megabytes(file.size()), megabytes(limit));
         return QByteArray();
     }
     const QByteArray bytes = file.read(limit + 1);
@@ -430,7 +446,7 @@ QString writeBundle(const Result &checked, const QString &quizPath, const QStrin
         if (zip_set_file_compression(zip.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 9) != 0
             || zip_file_set_mtime(zip.get(), zip_uint64_t(index), stamp, 0) != 0
             || zip_file_set_external_attributes(zip.get(), zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
-                                                zip_uint32_t(S_IFREG | 0644) << 16) != 0) {
+                                                (kPlainFile | 0644) << 16) != 0) {
             return u"cannot add %1 to the bundle: %2"_s.arg(entries.at(i).second, zipError(zip_get_error(zip.get())));
         }
     }

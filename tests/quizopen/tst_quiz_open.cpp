@@ -130,9 +130,9 @@ private Q_SLOTS:
         QTest::newRow("backslash") << zipOf({quiz, {"..\\x.png", png()}}) << QString() << 1 << u"backslash"_s;
         QTest::newRow("control sign") << zipOf({quiz, {"a\nb.png", png()}}) << QString() << 1
                                       << u"\"a\uFFFDb.png\" in the bundle has a control character"_s;
-        QTest::newRow("symbolic link") << zipOf({quiz, {"flag.png", "/etc/passwd", ZIP_CM_STORE, S_IFLNK | 0777}})
+        QTest::newRow("symbolic link") << zipOf({quiz, {"flag.png", "/etc/passwd", ZIP_CM_STORE, kLinkMode}})
                                        << QString() << 1 << u"\"flag.png\" in the bundle is a symbolic link"_s;
-        QTest::newRow("encrypted") << zipOf({{"quiz.toml", quizText(), ZIP_CM_DEFLATE, S_IFREG | 0644, true}})
+        QTest::newRow("encrypted") << zipOf({{"quiz.toml", quizText(), ZIP_CM_DEFLATE, kPlainFileMode, true}})
                                    << QString() << 1 << u"\"quiz.toml\" in the bundle is encrypted"_s;
         // Names of one length, so the second can be renamed to the first in the zip's bytes.
         QByteArray twice = zipOf({quiz, {"quiz.tomx", quizText()}});

@@ -6,7 +6,9 @@
 
 #include <zip.h>
 
-#include <sys/stat.h>
+// Unix modes as zip stores them, on any host.
+constexpr zip_uint32_t kPlainFileMode = 0100644;
+constexpr zip_uint32_t kLinkMode = 0120777;
 
 // Zips made entry by entry, for bundles no tool of ours would write: links, passwords, bombs.
 struct ZipEntry
@@ -14,7 +16,7 @@ struct ZipEntry
     QByteArray name;
     QByteArray data;
     zip_int32_t method = ZIP_CM_DEFLATE;
-    zip_uint32_t mode = S_IFREG | 0644;
+    zip_uint32_t mode = kPlainFileMode;
     bool encrypted = false;
 };
 
