@@ -79,17 +79,22 @@ if [ ! -e "$key/qt/.complete" ]; then
     build="$cache/build/qt-$hash"
     log="$cache/logs/qt-$hash.log"
     echo "Building Qt $qt_version for Windows into $key/qt (log: $log)"
-    rm -rf "$build" "$key/qt"
-    mkdir -p "$build"
+    rm -rf "$key/qt"
     start=$(date +%s)
-    if ! (cd "$build" && slow "$src/configure" -prefix "$key/qt" "${qt_options[@]}" -- -G Ninja \
-              -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
-          slow cmake --build . --parallel "$(nproc)" && cmake --install .) >"$log" 2>&1; then
+    # A build stopped half-way (a session's end, a reboot) goes on from where it stopped.
+    if [ ! -e "$build/build.ninja" ]; then
+        rm -rf "$build"
+        mkdir -p "$build"
+        (cd "$build" && slow "$src/configure" -prefix "$key/qt" "${qt_options[@]}" -- -G Ninja \
+             -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) >"$log" 2>&1 ||
+            { tail -n 40 "$log" >&2; echo "windows/deps.sh: configuring Qt failed; the whole log is $log" >&2; exit 1; }
+    fi
+    if ! (cd "$build" && slow cmake --build . --parallel "$(nproc)" && cmake --install .) >>"$log" 2>&1; then
         tail -n 40 "$log" >&2
         echo "windows/deps.sh: the Qt build failed; the whole log is $log" >&2
         exit 1
     fi
-    { echo "Qt $qt_version, built in $(( $(date +%s) - start )) s"; printf '%s\n' "${qt_options[@]}"; } >"$key/qt/.complete"
+    { echo "Qt $qt_version, built in $(( $(date +%s) - start )) s (the last run)"; printf '%s\n' "${qt_options[@]}"; } >"$key/qt/.complete"
     rm -rf "$build"
 fi
 
