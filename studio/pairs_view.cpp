@@ -49,7 +49,9 @@ PairsView::PairsView(PairsModel *model, QWidget *parent) : QTableView(parent)
                     | QAbstractItemView::AnyKeyPressed);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setTabKeyNavigation(true);
+    // Tab leaves the table, so the keyboard is never held in it; the arrows go from cell to cell,
+    // and Tab in a cell's editor keeps the text and edits the next cell.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setIconSize(QSize(4 * PairsModel::kThumbnailHeight, PairsModel::kThumbnailHeight));
     // One height for every row: no row is measured, so a large table costs nothing to show.

@@ -82,7 +82,7 @@ StudioWindow::StudioWindow(QWidget *parent)
     m_pairs = new PairsView(m_document->pairs(), splitter);
     describe(m_pairs, u"pairs"_s, tr("Pairs"),
              tr("Expression, meaning, explanation lines and picture of each pair. Type to edit a cell, F2 or Enter "
-                "to edit it; Insert adds a pair, Delete deletes the selected pairs, Ctrl+Up and Ctrl+Down move "
+                "to edit it, Tab to go on to the next; Insert adds a pair, Delete deletes the selected pairs, Ctrl+Up and Ctrl+Down move "
                 "them; Ctrl+V pastes rows copied from a spreadsheet; drop a picture file on a row"));
     m_pairs->setColumnWidth(PairsModel::Expression, 200);
     m_pairs->setColumnWidth(PairsModel::Meaning, 200);

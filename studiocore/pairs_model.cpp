@@ -133,12 +133,14 @@ bool PairsModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
         return false;
     // On a row: that row; between rows or below the last: a new row there.
     const int target = parent.isValid() ? parent.row() : (row >= 0 ? row : rowCount());
-    if (!parent.isValid())
-        insertBlankRows(target, 1);
     QStringList paths;
     for (const QUrl &url : data->urls())
         paths << url.toLocalFile();
+    m_undo->beginMacro(tr("Drop pictures"));
+    if (!parent.isValid())
+        insertBlankRows(target, 1);
     setPictureFiles(target, paths);
+    m_undo->endMacro();
     return true;
 }
 

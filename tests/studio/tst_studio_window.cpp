@@ -7,6 +7,7 @@
 #include "studiocore/quiz_document.h"
 
 #include "quizfile/bundle.h"
+#include "quizopen/quiz_open.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -221,6 +222,7 @@ private Q_SLOTS:
         QVERIFY(window.saveTo(saved));
         QVERIFY(!window.isWindowModified());
 
+        QVERIFY(QuizOpen::open(saved).ok());  // as zort opens it
         const QuizFile::Result bundle = QuizFile::checkBundle(saved);
         QVERIFY2(bundle.ok(), qPrintable(bundle.problems.value(0).text()));
         const QuizFile::Quiz &made = bundle.quiz;
