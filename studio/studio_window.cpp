@@ -42,6 +42,7 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -268,6 +269,8 @@ void StudioWindow::buildActions()
     m_removePicture = tableAction(u"removePicture"_s, tr("&Remove the picture"),
                                   tr("Removes the current pair's picture"), {QKeySequence(u"Ctrl+Shift+P"_s)},
                                   &StudioWindow::removePicture);
+    // The same commands on the table's context menu, for the mouse.
+    m_pairs->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_import = new QAction(tr("&Import a table…"), this);
     m_import->setObjectName(u"importTable"_s);
     m_import->setShortcut(QKeySequence(u"Ctrl+I"_s));
@@ -325,6 +328,9 @@ void StudioWindow::buildMenus()
     bar->addActions({m_try, m_import});
     bar->addSeparator();
     bar->addActions({m_addPair, m_deletePairs, m_moveUp, m_moveDown, m_picture});
+    // The button that shows the tools a narrow window has no room for.
+    if (auto *more = bar->findChild<QToolButton *>(u"qt_toolbar_ext_button"_s))
+        more->setAccessibleName(tr("More tools"));
     // Every tool button is named for a screen reader as its action is.
     for (QAction *action : bar->actions()) {
         if (QWidget *button = bar->widgetForAction(action)) {

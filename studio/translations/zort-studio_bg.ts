@@ -744,6 +744,10 @@
         <source>Expression, meaning, explanation lines and picture of each pair. Type to edit a cell, F2 or Enter to edit it, Tab to go on to the next; Insert adds a pair, Delete deletes the selected pairs, Ctrl+Up and Ctrl+Down move them; Ctrl+V pastes rows copied from a spreadsheet; drop a picture file on a row</source>
         <translation>Израз, значение, редове на обяснението и картинка на всяка двойка. Пишете, за да промените клетка, или натиснете F2 или Enter, а Tab минава към следващата; Insert добавя двойка, Delete изтрива избраните двойки, Ctrl+Нагоре и Ctrl+Надолу ги местят; Ctrl+V поставя редове, копирани от електронна таблица; пуснете файл с картинка върху ред</translation>
     </message>
+    <message>
+        <source>More tools</source>
+        <translation>Още команди</translation>
+    </message>
 </context>
 <context>
     <name>TableImportModel</name>
