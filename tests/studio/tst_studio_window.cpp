@@ -266,6 +266,34 @@ private Q_SLOTS:
         quiz->close();
         QTRY_VERIFY(!window.tryWindow());
         QVERIFY(window.isVisible());
+
+        // A problem chosen in the panel (Enter) selects the cell it is about.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *extra = child<QPlainTextEdit>(u"extraMeanings"_s);  // 12 pairs allow 4 extra meanings, not 5
+        extra->setFocus();
+        QTest::keyClick(extra, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(extra, Qt::Key_Return);
+        typeText(extra, u"Лион"_s);
+        QTest::keyClick(extra, Qt::Key_Return);
+        typeText(extra, u"Порто"_s);
+        model()->setData(model()->index(2, PairsModel::Meaning), QString());
+        window.checker()->checkNow();
+        auto *problems = child<QAbstractItemView>(u"problems"_s);
+        const FormPlace place = window.checker()->problems()->place(1);
+        QCOMPARE(int(place.kind), int(FormPlace::Pair));
+        problems->setFocus();
+        problems->setCurrentIndex(problems->model()->index(1, 0));
+        QTest::keyClick(problems, Qt::Key_Return);
+        QCOMPARE(view()->currentIndex(), model()->index(2, PairsModel::Meaning));
+        QVERIFY(view()->hasFocus());
+        problems->setFocus();
+        problems->setCurrentIndex(problems->model()->index(0, 0));
+        QTest::keyClick(problems, Qt::Key_Return);
+        QVERIFY(child(u"extraMeanings"_s)->hasFocus());
+        window.document()->undoStack()->undo();
+        window.document()->undoStack()->undo();
+        QVERIFY(!window.isWindowModified());  // back to what was saved
         m_window = nullptr;
     }
 };
