@@ -42,3 +42,11 @@ fuzz() { # name target seed-corpus max-len
 fuzz "the random-session driver" zort_fuzz fuzz/corpus 4096
 fuzz "the quiz checker" zort_quiz_fuzz fuzz/quiz-corpus 8192
 fuzz "the bundle reader" zort_bundle_fuzz fuzz/bundle-corpus 16384
+
+# The Windows lane (windows/test-wine.sh), with ZORT_WINDOWS=1: the Windows build, its tests under
+# Wine, its window on a virtual display, and its installer. Qt for Windows is built into
+# ~/.cache/zort first when it is not there (about 20 minutes on two idle cores), then reused.
+if [ "${ZORT_WINDOWS:-0}" = 1 ]; then
+    echo "== The Windows build under Wine"
+    windows/test-wine.sh
+fi
