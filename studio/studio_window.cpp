@@ -14,6 +14,7 @@
 #include "studiocore/table_import.h"
 
 #include "quizfile/bundle.h"
+#include "quizfile/quiz_file.h"
 #include "quizopen/quiz_open.h"
 #include "quizwindow/quiz_window.h"
 #include "widgets/window_support.h"
@@ -440,9 +441,15 @@ void StudioWindow::pasteRows()
         }());
         return;
     }
-    const QList<QStringList> cells = ClipboardTable::parse(data->text());
+    QList<QStringList> cells = ClipboardTable::parse(data->text());
     if (cells.isEmpty())
         return;
+    // More rows than a quiz may have pairs would only make the table slow.
+    if (cells.size() > QuizFile::kMaxItems) {
+        cells.resize(QuizFile::kMaxItems);
+        showMessage(tr("Paste rows"), tr("Only the first %1 rows are pasted: a quiz has at most as many pairs.")
+                                          .arg(QuizFile::kMaxItems));
+    }
     const int row = at.isValid() ? at.row() : m_document->pairs()->rowCount();
     const int column = at.isValid() ? std::min<int>(at.column(), PairsModel::Explanation) : 0;
     m_document->pairs()->pasteCells(row, column, cells);

@@ -748,6 +748,14 @@
         <source>More tools</source>
         <translation>Още команди</translation>
     </message>
+    <message>
+        <source>Paste rows</source>
+        <translation>Поставяне на редове</translation>
+    </message>
+    <message>
+        <source>Only the first %1 rows are pasted: a quiz has at most as many pairs.</source>
+        <translation>Поставени са само първите %1 реда: тестът има най-много толкова двойки.</translation>
+    </message>
 </context>
 <context>
     <name>TableImportModel</name>
