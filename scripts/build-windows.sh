@@ -79,6 +79,7 @@ find_dll() {
         f=$(find "$d" -maxdepth 1 -iname "$1" -print -quit 2>/dev/null)
         [ -n "$f" ] && { echo "$f"; return; }
     done
+    return 0 # not found: one of Windows' own
 }
 declare -A seen=()
 system_dlls=()
