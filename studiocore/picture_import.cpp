@@ -1,6 +1,6 @@
 #include "studiocore/picture_import.h"
 
-#include "quizfile/quiz_file.h"
+#include "quizfile/bundle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,13 +18,13 @@ Loaded load(const QString &path)
     const QString shown = info.fileName();
     if (!info.isFile())
         return {{}, QCoreApplication::translate("PictureImport", "%1 is not a picture file.").arg(shown)};
-    if (info.size() > QuizFile::kMaxPictureFileBytes)
+    if (info.size() > QuizFile::BundleLimits::kMaxPictureBytes)
         return {{}, QCoreApplication::translate("PictureImport", "%1 is larger than 50 MB; make it smaller in a picture editor.").arg(shown)};
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
         return {{}, QCoreApplication::translate("PictureImport", "%1 cannot be read: %2").arg(shown, in.errorString())};
-    const QByteArray bytes = in.read(QuizFile::kMaxPictureFileBytes + 1);
-    if (bytes.size() > QuizFile::kMaxPictureFileBytes)
+    const QByteArray bytes = in.read(QuizFile::BundleLimits::kMaxPictureBytes + 1);
+    if (bytes.size() > QuizFile::BundleLimits::kMaxPictureBytes)
         return {{}, QCoreApplication::translate("PictureImport", "%1 is larger than 50 MB; make it smaller in a picture editor.").arg(shown)};
 
     // A quiz of one pair showing the picture, checked by the shared reader, gives the picture as

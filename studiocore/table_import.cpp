@@ -2,7 +2,7 @@
 
 #include "studiocore/picture_import.h"
 
-#include "quizfile/quiz_file.h"
+#include "quizfile/bundle.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,13 +16,13 @@ QString TableImportModel::open(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile())
         return tr("%1 is not a file.").arg(info.fileName());
-    if (info.size() > QuizFile::kMaxTextFileBytes)
+    if (info.size() > QuizFile::BundleLimits::kMaxTextBytes)
         return tr("%1 is larger than 16 MB, too large for a table of pairs.").arg(info.fileName());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return tr("%1 cannot be read: %2").arg(info.fileName(), file.errorString());
-    const QByteArray bytes = file.read(QuizFile::kMaxTextFileBytes + 1);
-    if (bytes.size() > QuizFile::kMaxTextFileBytes)
+    const QByteArray bytes = file.read(QuizFile::BundleLimits::kMaxTextBytes + 1);
+    if (bytes.size() > QuizFile::BundleLimits::kMaxTextBytes)
         return tr("%1 is larger than 16 MB, too large for a table of pairs.").arg(info.fileName());
     setBytes(bytes, info.absolutePath());
     return {};

@@ -17,7 +17,7 @@ class TableImportModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Reads the file (a plain file of at most QuizFile::kMaxTextFileBytes); an error text, or empty.
+    // Reads the file (a plain file of at most QuizFile::BundleLimits::kMaxTextBytes); an error text, or empty.
     QString open(const QString &path);
     // For a table already in memory; folder is where its pictures are.
     void setBytes(const QByteArray &bytes, const QString &folder);
