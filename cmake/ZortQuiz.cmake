@@ -43,7 +43,9 @@ function(zort_quiz_content target quiz name)
     add_custom_command(
         OUTPUT ${outputs}
         COMMAND ${ZORT_QUIZ_COMMAND} generate "${quiz}" "${out}" ${name} ${fill}
-        DEPENDS ${ZORT_QUIZ_COMMAND} "${quiz}"
+        # Not the quiz file: DEPENDS splits a path at ';' and reads '\' as '/'. The tool's DEPFILE
+        # names it, with every other file the quiz was read from.
+        DEPENDS ${ZORT_QUIZ_COMMAND}
         DEPFILE "${out}/${name}.d"
         COMMENT "Checking the quiz file ${name}"
         VERBATIM)

@@ -125,8 +125,33 @@ QByteArray source(const Quiz &quiz, const QString &name, const QStringList &reso
            "}\n";
 }
 
-// A make-style dependency file for the build: the output, then every file the quiz was read from.
-// Signs that Ninja reads as syntax are escaped; a name with a line break cannot be written.
+// The build watches the files a quiz was read from through links named by number in one folder:
+// a teacher's names cannot all be written in a dependency file (Ninja's has no escape for ';',
+// '#', quotes or line breaks, and CMake reads '\' as a folder separator), while the tool's own
+// names can. The build follows a link when it compares times, so a changed picture rebuilds.
+QString linkInputs(const QString &folder, const QStringList &inputs, QStringList *links)
+{
+    if (!QDir().mkpath(folder))
+        return u"cannot create the folder %1"_s.arg(folder);
+    const QDir dir(folder);
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        const QString link = dir.filePath(QString::number(i + 1));
+        const QFileInfo existing(link);
+        if (!existing.isSymLink() || existing.symLinkTarget() != inputs.at(i)) {
+            QFile::remove(link);
+            if (!QFile::link(inputs.at(i), link))
+                return u"cannot write %1"_s.arg(link);
+        }
+        *links << link;
+    }
+    // Links left by an earlier build of a quiz that named more files.
+    for (qsizetype i = inputs.size() + 1; QFileInfo(dir.filePath(QString::number(i))).isSymLink(); ++i)
+        QFile::remove(dir.filePath(QString::number(i)));
+    return QString();
+}
+
+// A make-style dependency file for the build: the output, then the links to the quiz's files.
+// Signs that Ninja reads as syntax are escaped; a build folder with a line break cannot be written.
 bool depfile(const QString &output, const QStringList &inputs, QByteArray *out)
 {
     auto escaped = [](const QString &path) {
@@ -183,9 +208,14 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
 
     const QString cpp = out.filePath(name + u".cpp"_s);
     const QString qrcPath = out.filePath(name + u".qrc"_s);
+    QStringList links;
+    if (const QString error = linkInputs(out.filePath(name + u"-inputs"_s), checked.dependencies, &links);
+        !error.isEmpty()) {
+        return error;
+    }
     QByteArray deps;
-    if (!depfile(cpp, checked.dependencies, &deps))
-        return u"a file name of this quiz has a line break, which the build cannot name: rename the file"_s;
+    if (!depfile(cpp, links, &deps))
+        return u"the build folder %1 has a line break in its path, which the build cannot name"_s.arg(outDir);
     for (const auto &[path, data] : {std::pair{cpp, source(quiz, name, resources)}, std::pair{qrcPath, qrc},
                                      std::pair{out.filePath(name + u".d"_s), deps}}) {
         if (!writeIfChanged(path, data))

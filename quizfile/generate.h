@@ -6,8 +6,9 @@
 
 // Writes what a checked quiz becomes in the build: NAME.cpp defining `const Content &NAME()`,
 // NAME.qrc with its pictures (in NAME-pictures/), and NAME.d naming every file the quiz was read
-// from, for the build to watch. Files whose text is unchanged are left alone, so an unchanged
-// quiz rebuilds nothing. Returns an error text, empty on success.
+// from, for the build to watch, through links in NAME-inputs/ (so no name of the teacher's
+// reaches a build file). Files whose text is unchanged are left alone, so an unchanged quiz
+// rebuilds nothing. Returns an error text, empty on success.
 namespace QuizFile {
 
 QString generate(const Result &checked, const QString &outDir, const QString &name);

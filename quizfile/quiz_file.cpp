@@ -4,12 +4,22 @@
 #include "quizfile/text_file.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #define TOML_EXCEPTIONS 0
 #define TOML_ENABLE_FORMATTERS 0
@@ -49,14 +59,150 @@ int editDistance(const QString &a, const QString &b)
     return row[b.size()];
 }
 
+// A text or a name in a message. Signs no text may hold are shown as their code, so a message
+// never carries a control sequence to the terminal that prints it.
 QString quoted(const QString &text)
 {
-    return u'"' + text + u'"';
+    QString shown = u"\""_s;
+    for (const QChar c : text) {
+        if (TextFile::badCharacter(QStringView(&c, 1)).isNull() && c != u'\t' && c != u'\n' && c != u'\r')
+            shown += c;
+        else
+            shown += u"\\u"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+    }
+    return shown + u'"';
 }
 
 QString fromToml(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    // QString::fromUtf8 drops a byte-order mark at a text's start; the check must see it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(QByteArrayView(text.data(), qsizetype(text.size())));
+}
+
+// A file's bytes, or why it cannot be used (in words that follow its name).
+struct FileBytes
+{
+    QByteArray bytes;
+    QString problem;
+};
+
+QString megabytes(qint64 bytes)
+{
+    return u"%1 MB"_s.arg(bytes / (1024 * 1024));
+}
+
+// Reads a whole regular file of at most limit bytes. The kind and size are checked before
+// opening, so a device or a pipe is never opened, and again on the opened file, which does not
+// wait for a writer (O_NONBLOCK), so a file swapped for a pipe in between cannot stall the check.
+FileBytes readRegularFile(const QString &path, qint64 limit)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0) {
+        return {{}, errno == ENOENT || errno == ENOTDIR ? u"is missing"_s
+                                                         : u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
+    }
+    auto refusal = [&](const struct stat &st) -> QString {
+        if (S_ISDIR(st.st_mode))
+            return u"is a folder, not a file"_s;
+        if (!S_ISREG(st.st_mode))
+            return u"is not a plain file (it is a device, a pipe or a socket)"_s;
+        if (st.st_size > limit)
+            return u"is larger than %1, the most a quiz reads: make it smaller"_s.arg(megabytes(limit));
+        return QString();
+    };
+    if (QString why = refusal(info); !why.isNull())
+        return {{}, why};
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (::fstat(fd, &info) != 0)
+        return {{}, u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
+    if (QString why = refusal(info); !why.isNull())
+        return {{}, why};
+    // One byte more than its size tells a file that grew meanwhile from one read whole.
+    FileBytes result{file.read(qint64(info.st_size) + 1), QString()};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, u"cannot be read (%1)"_s.arg(file.errorString())};
+    if (result.bytes.size() > info.st_size)
+        return {{}, u"changed while it was read: check it again"_s};
+    return result;
+}
+
+// A file's shape, seen before parsing: the parser recurses once per level of nesting, so a key of
+// a million dots would overflow its stack, and it holds every value in memory.
+struct Shape
+{
+    int line = 0;  // where the file first nests deeper than kMaxNesting or holds more than kMaxValues
+    bool tooDeep = false;
+};
+
+// Nesting is the brackets still open plus the dots of the key being written; values are counted
+// by the signs that start one ('=', ',', '[', '{'). Strings and comments are skipped as TOML
+// reads them.
+Shape shapeOf(QStringView text)
+{
+    int line = 1;
+    int brackets = 0; // [ and { still open
+    int dots = 0;     // dots in the key being written
+    qsizetype values = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        auto tripleAt = [&](qsizetype at, QChar quote) {
+            return at + 2 < text.size() && text[at] == quote && text[at + 1] == quote && text[at + 2] == quote;
+        };
+        if (c == u'"' || c == u'\'') {
+            const bool multiLine = tripleAt(i, c);
+            const bool escapes = c == u'"';
+            i += multiLine ? 3 : 1;
+            for (; i < text.size(); ++i) {
+                if (text[i] == u'\n') {
+                    ++line;
+                    if (!multiLine)
+                        break; // an unclosed string: the parser reports it
+                } else if (escapes && text[i] == u'\\') {
+                    if (i + 1 < text.size() && text[i + 1] == u'\n')
+                        ++line;
+                    ++i;
+                } else if (text[i] == c && (!multiLine || tripleAt(i, c))) {
+                    if (multiLine) // up to two more quotes belong to the text
+                        while (i + 1 < text.size() && text[i + 1] == c)
+                            ++i;
+                    break;
+                }
+            }
+            continue;
+        }
+        if (c == u'#') {
+            while (i + 1 < text.size() && text[i + 1] != u'\n')
+                ++i;
+            continue;
+        }
+        if (c == u'.') {
+            ++dots;
+        } else if (c == u'[' || c == u'{') {
+            ++brackets;
+            ++values;
+            dots = 0;
+        } else if (c == u']' || c == u'}') {
+            brackets = qMax(0, brackets - 1);
+            dots = 0;
+        } else if (c == u'=' || c == u',') {
+            ++values;
+            dots = 0;
+        } else if (c == u'\n') {
+            ++line;
+            dots = 0;
+        }
+        if (brackets + dots > kMaxNesting)
+            return {line, true};
+        if (values > kMaxValues)
+            return {line, false};
+    }
+    return {};
 }
 
 int lineOf(const toml::node &node)
@@ -64,16 +210,41 @@ int lineOf(const toml::node &node)
     return int(node.source().begin.line);
 }
 
+// Why a text that is shown on one line (a caption, a list's name, a list item) is not one line,
+// or a null string.
+QString notOneLine(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            return u"runs over more than one line"_s;
+        if (c == u'\t')
+            return u"has a tab, which shows as nothing: use a space"_s;
+    }
+    return QString();
+}
+
 // Collects what one quiz file says, with the lines things were said on.
 class Reader
 {
 public:
-    Reader(const QString &path, Result &result) : m_path(path), m_dir(QFileInfo(path).dir()), m_result(result) {}
+    Reader(const QString &path, Result &result)
+        : m_path(path), m_dir(QFileInfo(path).dir()), m_folder(QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath()),
+          m_result(result)
+    {}
 
     void read(const QByteArray &bytes);
+    qsizetype unkeptProblems() const { return m_unkept; }
 
 private:
-    void problem(int line, const QString &message) { m_result.problems.append({m_path, line, message}); }
+    // Problems beyond a few screenfuls are counted, not kept, so their messages cannot fill memory.
+    void report(const Problem &p)
+    {
+        if (m_result.problems.size() < 10 * kMaxProblems)
+            m_result.problems.append(p);
+        else
+            ++m_unkept;
+    }
+    void problem(int line, const QString &message) { report({m_path, line, message}); }
     // The value of an optional key when it is of kind T; a value of another kind is reported.
     template <typename T>
     const T *optional(const toml::table &table, const char *key, const QString &wrongKind)
@@ -91,12 +262,17 @@ private:
     void readPairs(const toml::table &top);
     void readPairsFile(const toml::table &top);
     void readExtraMeanings(const toml::table &top);
-    int picture(const QString &file, int line, const QString &from, const QString &source);
+    void checkStrings(const toml::node &node);
+    bool readFile(const QString &file, const QString &base, int line, const QString &from, const QString &what,
+                  qint64 limit, QByteArray *bytes, QString *path);
+    int picture(const QString &file, int line, const QString &from, const QString &base);
     void checkWhole(const toml::table &top);
 
     QString m_path;
     QDir m_dir;
+    QString m_folder; // the quiz file's folder, links followed: nothing outside it is read
     Result &m_result;
+    qsizetype m_unkept = 0;
     Quiz &quiz() { return m_result.quiz; }
     // Where each pair and extra meaning came from, for the checks of the whole quiz.
     struct Origin { QString file; int line; };
@@ -167,11 +343,40 @@ QStringList Reader::lines(const toml::node &node, const QString &what)
     return result;
 }
 
+void Reader::checkStrings(const toml::node &node)
+{
+    // Signs refused in the file's own text can still be written as escapes, such as "\u0000".
+    const QString refused = u"this %1 has %2, which no text may hold: remove the escape that writes it"_s;
+    if (const auto *table = node.as_table()) {
+        for (auto &&[key, value] : *table) {
+            if (const QString bad = TextFile::badCharacter(fromToml(key.str())); !bad.isNull())
+                problem(int(key.source().begin.line), refused.arg(u"key"_s, bad));
+            checkStrings(value);
+        }
+    } else if (const auto *array = node.as_array()) {
+        for (const toml::node &item : *array)
+            checkStrings(item);
+    } else if (const auto *string = node.as_string()) {
+        if (const QString bad = TextFile::badCharacter(fromToml(string->get())); !bad.isNull())
+            problem(lineOf(node), refused.arg(u"text"_s, bad));
+    }
+}
+
 void Reader::read(const QByteArray &bytes)
 {
     const TextFile::Decoded decoded = TextFile::decode(bytes);
     if (!decoded.ok()) {
         problem(decoded.badLine, decoded.problem);
+        return;
+    }
+    if (const Shape shape = shapeOf(decoded.text); shape.tooDeep) {
+        problem(shape.line, u"keys, tables or lists here are nested more than %1 levels deep; a quiz file needs 2 "
+                            "or 3: write the keys out flat, as the example quizzes do"_s.arg(kMaxNesting));
+        return;
+    } else if (shape.line) {
+        problem(shape.line, u"by this line the quiz file holds more than %1 keys, values and tables, more than any "
+                            "quiz needs (%2 pairs take about 200000): split it into smaller quizzes"_s
+                                .arg(kMaxValues).arg(kMaxItems));
         return;
     }
     const QByteArray utf8 = decoded.text.toUtf8();
@@ -186,6 +391,7 @@ void Reader::read(const QByteArray &bytes)
         return;
     }
     const toml::table &top = parsed.table();
+    checkStrings(top);
     unknownKeys(top, kTopKeys, u"at the top of a quiz file"_s);
 
     quiz().id = text(top, "id", true, u"the quiz's id"_s);
@@ -197,8 +403,8 @@ void Reader::read(const QByteArray &bytes)
     if (const toml::node *caption = top.get("caption"); caption && caption->is_string()) {
         if (quiz().caption.trimmed().isEmpty())
             problem(lineOf(*caption), u"the caption is empty: write the window's caption"_s);
-        else if (quiz().caption.contains(u'\n') || quiz().caption.contains(u'\r'))
-            problem(lineOf(*caption), u"the caption must be one line"_s);
+        else if (const QString why = notOneLine(quiz().caption); !why.isNull())
+            problem(lineOf(*caption), u"the caption must be one line: it %1"_s.arg(why));
     }
     for (auto [key, name] : {std::pair{"expressions_name", &quiz().expressionsName},
                              std::pair{"meanings_name", &quiz().meaningsName}}) {
@@ -206,8 +412,8 @@ void Reader::read(const QByteArray &bytes)
         const QString given = text(top, key, false, QLatin1String(key));
         if (!node || given.isNull())
             continue;
-        if (given.trimmed().isEmpty() || given.contains(u'\n') || given.contains(u'\r'))
-            problem(lineOf(*node), u"%1 must be one line of text"_s.arg(QLatin1String(key)));
+        if (given.trimmed().isEmpty() || !notOneLine(given).isNull())
+            problem(lineOf(*node), u"%1 must be one line of text, without tabs"_s.arg(QLatin1String(key)));
         else
             *name = given;
     }
@@ -282,7 +488,7 @@ void Reader::readPairs(const toml::table &top)
                 problem(lineOf(*picture), u"picture must be a file name in double quotes"_s);
             else
                 pair.picture = this->picture(fromToml(picture->as_string()->get()), lineOf(*picture), m_path,
-                                             m_path);
+                                             m_dir.path());
         }
         quiz().pairs.append(pair);
         m_pairOrigins.append({m_path, lineOf(table)});
@@ -298,7 +504,9 @@ void Reader::readPairsFile(const toml::table &top)
     char delimiter = 0;
     if (const toml::node *d = top.get("pairs_delimiter")) {
         const QString given = d->is_string() ? fromToml(d->as_string()->get()) : QString();
-        if (given.size() != 1 || given.at(0).unicode() > 127 || given.at(0).isLetterOrNumber() || given == u"\""_s) {
+        const char16_t sign = given.size() == 1 ? given.at(0).unicode() : 0;
+        // A line break would make the whole table one row; other control signs cannot be typed.
+        if (sign == 0 || sign > 126 || (sign < 0x20 && sign != u'\t') || given.at(0).isLetterOrNumber() || sign == u'"') {
             problem(lineOf(*d), u"pairs_delimiter must be one sign in double quotes: \"\\t\" for a tab, \",\" or \";\""_s);
             return;
         }
@@ -312,17 +520,20 @@ void Reader::readPairsFile(const toml::table &top)
             header = h->as_boolean()->get();
     }
 
-    const QString path = m_dir.filePath(file);
     const QString shown = QDir::cleanPath(QFileInfo(m_path).dir().path() + u'/' + file);
-    QFile table(path);
-    if (!table.open(QIODevice::ReadOnly)) {
-        problem(lineOf(*node), u"the pairs table %1 cannot be read: is it beside the quiz file?"_s.arg(quoted(file)));
+    QByteArray bytes;
+    QString path;
+    if (!readFile(file, m_dir.path(), lineOf(*node), m_path, u"the pairs table"_s, kMaxTextFileBytes, &bytes, &path))
+        return;
+    if (const qsizetype lines = bytes.count('\n'); lines > kMaxTableLines) {
+        problem(lineOf(*node), u"the pairs table %1 has %2 lines, more than the %3 any quiz needs (a quiz holds at "
+                               "most %4 pairs and meanings): split it into smaller quizzes"_s
+                                   .arg(quoted(file)).arg(lines).arg(kMaxTableLines).arg(kMaxItems));
         return;
     }
-    m_result.dependencies << QFileInfo(path).absoluteFilePath();
-    const PairsTable::Result rows = PairsTable::read(table.readAll(), delimiter, header);
+    const PairsTable::Result rows = PairsTable::read(bytes, delimiter, header);
     for (const PairsTable::Problem &p : rows.problems)
-        m_result.problems.append({shown, p.line, p.message});
+        report({shown, p.line, p.message});
     for (const PairsTable::Problem &n : rows.notes)
         m_result.notes.append({shown, n.line, n.message});
     for (const PairsTable::Row &row : rows.rows) {
@@ -336,7 +547,7 @@ void Reader::readPairsFile(const toml::table &top)
         pair.meaning = row.meaning;
         pair.explanation = row.explanation;
         if (!row.picture.isEmpty())
-            pair.picture = picture(row.picture, row.line, shown, path);
+            pair.picture = picture(row.picture, row.line, shown, QFileInfo(path).absolutePath());
         quiz().pairs.append(pair);
         m_pairOrigins.append({shown, row.line});
     }
@@ -358,57 +569,204 @@ void Reader::readExtraMeanings(const toml::table &top)
     }
 }
 
-// Reads a picture once, however many pairs show it; returns its index, or -1 after a problem.
-int Reader::picture(const QString &file, int line, const QString &from, const QString &source)
+// Reads a file the quiz names, relative to base (a folder inside the quiz's folder). Only regular
+// files inside the quiz's folder, once links are followed, are read, and none larger than limit.
+bool Reader::readFile(const QString &file, const QString &base, int line, const QString &from, const QString &what,
+                      qint64 limit, QByteArray *bytes, QString *path)
 {
-    const QString path = QFileInfo(source).dir().filePath(file);
-    const QString key = QFileInfo(path).absoluteFilePath();
-    if (const auto it = m_pictureIndex.constFind(key); it != m_pictureIndex.constEnd())
-        return *it;
     auto refuse = [&](const QString &why) {
-        m_result.problems.append({from, line, u"the picture %1 %2"_s.arg(quoted(file), why)});
+        report({from, line, u"%1 %2 %3"_s.arg(what, quoted(file), why)});
+        return false;
+    };
+    if (file.trimmed().isEmpty())
+        return refuse(u"names no file: write the file's name"_s);
+    if (!TextFile::badCharacter(file).isNull() || !notOneLine(file).isNull())
+        return refuse(u"has a sign no file name may hold: rename the file"_s);
+    if (QDir::isAbsolutePath(file) || file.split(u'/').contains(u".."_s)) {
+        return refuse(u"is outside the quiz's folder: a quiz reads only files in its own folder and the folders "
+                      "within it; copy the file there and name it from there, such as \"flags/bg.png\""_s);
+    }
+    const QFileInfo info(QDir(base).filePath(file));
+    if (!info.exists()) // a link to nothing is missing too
+        return refuse(u"is missing: put the file beside the quiz file, or correct its name"_s);
+    const QString canonical = info.canonicalFilePath();
+    const QString inside = m_folder.endsWith(u'/') ? m_folder : m_folder + u'/';
+    if (m_folder.isEmpty() || !(canonical.startsWith(inside) || canonical == m_folder)) {
+        return refuse(u"is a link that leads outside the quiz's folder: a quiz reads only files in its own folder; "
+                      "copy the file itself there"_s);
+    }
+    FileBytes read = readRegularFile(canonical, limit);
+    if (!read.problem.isNull())
+        return refuse(read.problem);
+    m_result.dependencies << canonical;
+    *bytes = std::move(read.bytes);
+    *path = canonical;
+    return true;
+}
+
+// A progressive JPEG's decoder runs over the whole picture once per scan, so the scans (SOS
+// markers) are counted first, walking the segments as the decoder does: a segment is skipped by
+// its length, and after a scan's header its coded data runs to the next marker that is not a
+// restart (FF 00 is a coded FF).
+int jpegScans(QByteArrayView bytes)
+{
+    int scans = 0;
+    qsizetype i = 2; // past SOI
+    while (i + 1 < bytes.size()) {
+        if (uchar(bytes[i]) != 0xFF) { // coded data, or stray bytes the decoder skips too
+            ++i;
+            continue;
+        }
+        const uchar marker = uchar(bytes[i + 1]);
+        if (marker == 0xFF) { // fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // no length
+            i += 2;
+            continue;
+        }
+        if (marker == 0xD9) // EOI
+            break;
+        if (marker == 0xDA)
+            ++scans;
+        if (i + 3 >= bytes.size())
+            break;
+        i += 2 + ((uchar(bytes[i + 2]) << 8) | uchar(bytes[i + 3]));
+    }
+    return scans;
+}
+
+// A PNG's chunks that decoding needs, up to IEND: the picture, its palette and transparency, and
+// its colour space. Texts are left out before the decoder sees them, since each may unpack to
+// megabytes, and so is whatever follows IEND.
+QByteArray pngToDecode(QByteArrayView bytes)
+{
+    static const QByteArrayList kKept{"IHDR", "PLTE", "IDAT", "IEND", "tRNS", "gAMA", "cHRM", "sRGB", "iCCP"};
+    QByteArray kept = bytes.first(qMin<qsizetype>(8, bytes.size())).toByteArray(); // the signature
+    bool profile = false;
+    for (qsizetype at = 8; at + 12 <= bytes.size();) {
+        const qint64 length = qFromBigEndian<quint32>(bytes.data() + at);
+        if (length > bytes.size() - at - 12)
+            break; // cut short: the decoder says so
+        const QByteArray type = bytes.sliced(at + 4, 4).toByteArray();
+        const qsizetype end = at + 12 + qsizetype(length);
+        if (kKept.contains(type) && !(type == "iCCP" && std::exchange(profile, true)))
+            kept += bytes.sliced(at, end - at);
+        at = end;
+        if (type == "IEND")
+            break;
+    }
+    return kept;
+}
+
+// A JPEG without its comments and application segments before the first scan, but for what
+// decoding uses: JFIF, the first Exif (its orientation), a colour profile and Adobe's colour
+// transform. The decoder keeps such segments in memory, and a file may hold 50 MB of them. Stray
+// bytes between segments are dropped, as the decoder skips them too.
+QByteArray jpegToDecode(QByteArrayView bytes)
+{
+    QByteArray kept = bytes.first(qMin<qsizetype>(2, bytes.size())).toByteArray(); // SOI
+    bool exif = false;
+    qsizetype i = 2;
+    while (i + 4 <= bytes.size()) {
+        const uchar marker = uchar(bytes[i + 1]);
+        if (uchar(bytes[i]) != 0xFF || marker == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (marker == 0xDA) // the first scan: from here on, as it is
+            break;
+        const qsizetype end = i + 2 + ((uchar(bytes[i + 2]) << 8) | uchar(bytes[i + 3]));
+        if (end > bytes.size())
+            break;
+        const QByteArrayView body = bytes.sliced(i + 4, end - i - 4);
+        const bool application = marker >= 0xE0 && marker <= 0xEF;
+        const bool used = marker == 0xE0 || (marker == 0xE1 && body.startsWith("Exif") && !std::exchange(exif, true))
+            || (marker == 0xE2 && body.startsWith("ICC_PROFILE")) || (marker == 0xEE && body.startsWith("Adobe"));
+        if (marker != 0xFE && (!application || used))
+            kept += bytes.sliced(i, end - i);
+        i = end;
+    }
+    return kept.append(bytes.sliced(qMin(i, bytes.size())));
+}
+
+// The picture as the program will hold it: the pixels alone, in sRGB, written anew by Qt's own
+// encoder, so nothing of the file (its texts, profile, or bytes after its end) reaches a program.
+QByteArray writtenAnew(QImage image, const QByteArray &format)
+{
+    if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
+    // An image made over the pixels carries none of the decoded one's texts or profile.
+    QImage bare(image.constBits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    bare.setColorTable(image.colorTable());
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (format == "jpeg")
+        writer.setQuality(90);
+    return writer.write(bare.copy()) ? data : QByteArray();
+}
+
+// Reads a picture once, however many pairs show it; returns its index, or -1 after a problem.
+int Reader::picture(const QString &file, int line, const QString &from, const QString &base)
+{
+    const QString known = QFileInfo(QDir(base).filePath(file)).canonicalFilePath();
+    if (const auto it = m_pictureIndex.constFind(known); !known.isEmpty() && it != m_pictureIndex.constEnd())
+        return *it;
+    QByteArray bytes;
+    QString path;
+    if (!readFile(file, base, line, from, u"the picture"_s, kMaxPictureFileBytes, &bytes, &path))
+        return -1;
+    auto refuse = [&](const QString &why) {
+        report({from, line, u"the picture %1 %2"_s.arg(quoted(file), why)});
         return -1;
     };
-    if (!QFileInfo(path).isFile())
-        return refuse(u"is missing: put the file beside the quiz file, or correct its name"_s);
-    m_result.dependencies << key;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
+    QBuffer original(&bytes);
+    original.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&original);
     if (format != "png" && format != "jpeg")
         return refuse(u"is not a PNG or JPEG image: save it as PNG or JPEG"_s);
+    original.close();
+    bytes = format == "png" ? pngToDecode(bytes) : jpegToDecode(bytes);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
     const QSize size = reader.size();
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels) {
         return refuse(u"is %1 × %2 pixels, too large to read safely: make it smaller than 50 megapixels in "
                       "a picture editor"_s.arg(size.width()).arg(size.height()));
     }
+    if (const int scans = format == "jpeg" ? jpegScans(bytes) : 0; scans > kMaxJpegScans) {
+        return refuse(u"is a JPEG of %1 scans, which would take minutes to show (a JPEG needs at most %2): save "
+                      "it again in a picture editor"_s.arg(scans).arg(kMaxJpegScans));
+    }
+    // A phone's portrait photo is stored sideways, with a tag to turn it.
+    reader.setAutoTransform(true);
+    const bool sideways = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize upright = sideways ? size.transposed() : size;
+    // A large picture is decoded straight to the size it is shown at (a JPEG decoder does that in
+    // a fraction of the time and memory), in the orientation it is stored in.
+    const QSize shown = upright.boundedTo(kMaxPictureSize) == upright ? upright
+                                                                      : upright.scaled(kMaxPictureSize, Qt::KeepAspectRatio);
+    if (shown != upright)
+        reader.setScaledSize(sideways ? shown.transposed() : shown);
     reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
     const QImage image = reader.read();
     if (image.isNull())
         return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_s.arg(reader.errorString()));
-
-    Picture picture;
-    picture.format = format;
-    picture.size = image.size();
-    if (image.width() > kMaxPictureSize.width() || image.height() > kMaxPictureSize.height()) {
-        const QImage scaled = image.scaled(kMaxPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        QBuffer buffer(&picture.data);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, format);
-        writer.setQuality(90);
-        writer.write(scaled);
-        picture.size = scaled.size();
+    if (shown != upright) {
         m_result.notes.append({from, line, u"the picture %1 is %2 × %3 pixels; it is scaled down to %4 × %5 so "
                                            "that it shows whole on the screen"_s
-                                               .arg(quoted(file)).arg(image.width()).arg(image.height())
-                                               .arg(scaled.width()).arg(scaled.height())});
-    } else {
-        QFile in(path);
-        if (in.open(QIODevice::ReadOnly))
-            picture.data = in.readAll();
+                                               .arg(quoted(file)).arg(upright.width()).arg(upright.height())
+                                               .arg(image.width()).arg(image.height())});
     }
+    Picture picture{writtenAnew(image, format), format, image.size()};
+    if (picture.data.isEmpty())
+        return refuse(u"could not be written anew for the quiz: save it again as PNG or JPEG"_s);
     quiz().pictures.append(picture);
-    m_pictureIndex.insert(key, int(quiz().pictures.size() - 1));
+    m_pictureIndex.insert(path, int(quiz().pictures.size() - 1));
     return int(quiz().pictures.size() - 1);
 }
 
@@ -422,12 +780,9 @@ void Reader::checkWhole(const toml::table &top)
         if (text.isNull()) // missing, and said so already
             return;
         if (text.trimmed().isEmpty()) {
-            m_result.problems.append({origin.file, origin.line,
-                                      u"the %1 is empty: write it, or remove the pair"_s.arg(what)});
-        } else if (text.contains(u'\n') || text.contains(u'\r')) {
-            m_result.problems.append({origin.file, origin.line,
-                                      u"the %1 %2 runs over more than one line: a list shows one line per item"_s
-                                          .arg(what, quoted(text))});
+            report({origin.file, origin.line, u"the %1 is empty: write it, or remove the pair"_s.arg(what)});
+        } else if (const QString why = notOneLine(text); !why.isNull()) {
+            report({origin.file, origin.line, u"the %1 %2 %3: a list shows one line per item"_s.arg(what, quoted(text), why)});
         }
     };
 
@@ -442,10 +797,20 @@ void Reader::checkWhole(const toml::table &top)
             seen.insert(text, origin);
             return;
         }
-        m_result.problems.append({origin.file, origin.line,
-                                  u"the %1 %2 is given twice, here and on %3: the answer key would be ambiguous; "
-                                  "give each %1 once"_s.arg(what, quoted(text), where(*first, origin.file))});
+        report({origin.file, origin.line,
+                u"the %1 %2 is given twice, here and on %3: the answer key would be ambiguous; give each %1 once"_s
+                    .arg(what, quoted(text), where(*first, origin.file))});
     };
+    const qsizetype n = pairs.size();
+    const qsizetype extra = quiz().extraMeanings.size();
+    const int topLine = 1; // for what concerns the whole quiz
+    // Said before the items' problems, so that it is kept however many of those there are.
+    const bool tooMany = n > kMaxItems || n + extra > kMaxItems;
+    if (tooMany) {
+        report({m_path, topLine,
+                u"the quiz has %1 pairs and %2 meanings in all; the program counts up to %3 of each: split it into "
+                "smaller quizzes"_s.arg(n).arg(n + extra).arg(kMaxItems)});
+    }
     for (int i = 0; i < pairs.size(); ++i) {
         checkText(pairs[i].expression, m_pairOrigins[i], u"expression"_s);
         checkText(pairs[i].meaning, m_pairOrigins[i], u"meaning"_s);
@@ -457,26 +822,19 @@ void Reader::checkWhole(const toml::table &top)
         repeated(meanings, quiz().extraMeanings[i], m_extraOrigins[i], u"meaning"_s);
     }
 
-    const qsizetype n = pairs.size();
-    const qsizetype extra = quiz().extraMeanings.size();
-    const int topLine = 1; // for what concerns the whole quiz
     if (n == 0) {
-        m_result.problems.append({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_s});
+        report({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_s});
         return;
     }
-    if (n > kMaxItems || n + extra > kMaxItems) {
-        m_result.problems.append({m_path, topLine,
-                                  u"the quiz has %1 pairs and %2 meanings in all; the program counts up to %3 of "
-                                  "each: split it into smaller quizzes"_s.arg(n).arg(n + extra).arg(kMaxItems)});
+    if (tooMany)
         return;
-    }
     // "Оцени" is enabled once the entered pairs are at least three times the meanings left; with
     // every pair entered, the extra meanings are what is left.
     if (3 * extra > n) {
         const toml::node *node = top.get("extra_meanings");
         const Origin at = node ? Origin{m_path, lineOf(*node)} : m_extraOrigins.first();
-        m_result.problems.append({at.file, at.line,
-                                  u"with %1 pairs and %2 extra meanings the quiz can never be graded: \"Оцени\" needs "
+        report({at.file, at.line,
+                u"with %1 pairs and %2 extra meanings the quiz can never be graded: \"Оцени\" needs "
                                   "at least three entered pairs for every meaning left over; %3"_s.arg(n).arg(extra)
                                       .arg(n < 3 ? u"%1 pairs allow no extra meanings"_s.arg(n)
                                                  : u"%1 pairs allow 0 to %2 extra meanings"_s.arg(n).arg(n / 3))});
@@ -520,7 +878,13 @@ Result checkBytes(const QByteArray &bytes, const QString &path)
 {
     Result result;
     result.dependencies << QFileInfo(path).absoluteFilePath();
-    Reader(path, result).read(bytes);
+    if (bytes.size() > kMaxTextFileBytes) {
+        result.problems.append({path, 1, u"the quiz file is larger than %1, the most a quiz reads: make it smaller"_s
+                                             .arg(megabytes(kMaxTextFileBytes))});
+        return result;
+    }
+    Reader reader(path, result);
+    reader.read(bytes);
     // In the order a teacher reads them: file by file, line by line.
     QStringList files;
     for (const Problem &p : std::as_const(result.problems)) {
@@ -531,18 +895,26 @@ Result checkBytes(const QByteArray &bytes, const QString &path)
         const qsizetype fa = files.indexOf(a.file), fb = files.indexOf(b.file);
         return fa != fb ? fa < fb : a.line < b.line;
     });
+    const qsizetype more = result.problems.size() - kMaxProblems + reader.unkeptProblems();
+    if (more > 0) {
+        const Problem next = result.problems.size() > kMaxProblems ? result.problems.at(kMaxProblems) : result.problems.last();
+        result.problems.resize(kMaxProblems);
+        result.problems.append({next.file, next.line, u"and %1 more problems, not listed: mend those above and "
+                                                      "check again"_s.arg(more)});
+        result.moreProblems = more;
+    }
     return result;
 }
 
 Result check(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileBytes read = readRegularFile(path, kMaxTextFileBytes);
+    if (!read.problem.isNull()) {
         Result result;
-        result.problems.append({path, 0, u"cannot read the quiz file: %1"_s.arg(file.errorString())});
+        result.problems.append({path, 1, u"the quiz file %1"_s.arg(read.problem)});
         return result;
     }
-    return checkBytes(file.readAll(), path);
+    return checkBytes(read.bytes, path);
 }
 
 } // namespace QuizFile

@@ -28,11 +28,29 @@ constexpr qint64 kMaxPixels = 50'000'000;
 // The program counts items, positions and content numbers in 16 bits.
 constexpr int kMaxItems = 32767;
 
+// A quiz file and what it names come from anyone, so every read is bounded: files larger than
+// these are refused before they are read.
+constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;     // the quiz file, and its pairs table
+constexpr qint64 kMaxPictureFileBytes = 50 * 1024 * 1024; // one picture file
+// Tables and lists within one another, counted on one line: a quiz needs 2 or 3, and the parser
+// recurses once per level, so a file of nothing but dots or brackets would overflow the stack.
+constexpr int kMaxNesting = 32;
+// What a quiz file or its table may hold: the parser keeps every value in memory, and 32,767
+// pairs with explanations take about 200,000 values or lines.
+constexpr qsizetype kMaxValues = 500'000;     // keys, values and tables in a quiz file
+constexpr qsizetype kMaxTableLines = 200'000; // lines of a pairs table
+// A progressive JPEG is decoded scan by scan over the whole picture; encoders write about 10, so
+// more than this is a picture made to take minutes.
+constexpr int kMaxJpegScans = 32;
+// Problems listed; the rest are only counted, so a table of a million repeated rows gives a
+// screenful, not a million lines.
+constexpr int kMaxProblems = 100;
+
 struct Picture
 {
-    QByteArray data;       // the image file's bytes, or the scaled-down image's
+    QByteArray data;       // the picture as the checker wrote it anew, never the file's own bytes
     QByteArray format;     // "png" or "jpeg"
-    QSize size;            // as it will be shown
+    QSize size;            // as it will be shown: upright, and at most kMaxPictureSize
 };
 
 struct Pair
@@ -71,16 +89,22 @@ struct Problem
 struct Result
 {
     Quiz quiz;
+    // The first kMaxProblems, file by file and line by line; when there were more, a last one
+    // says how many more, and moreProblems counts them.
     QList<Problem> problems;
+    qsizetype moreProblems = 0;
     QList<Problem> notes;       // not problems: what the build did, such as scaling a picture
     QStringList dependencies;   // every file read, for the build to watch
 
     bool ok() const { return problems.isEmpty(); }
+    qsizetype problemCount() const { return moreProblems ? problems.size() - 1 + moreProblems : problems.size(); }
     // "OK: FILE: 12 pairs, 3 extra meanings, 12 pictures, 12 explanations"
     QString summary(const QString &file) const;
 };
 
 // Reads and checks the quiz file at path; relative paths inside it are taken from its folder.
+// Only regular files inside that folder (once links are followed) are read, each up to its limit,
+// so a quiz file from anyone is safe to check, also at run time.
 Result check(const QString &path);
 // The same for a file's bytes already in memory (path names it in messages and gives the folder).
 Result checkBytes(const QByteArray &bytes, const QString &path);

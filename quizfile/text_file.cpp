@@ -23,7 +23,47 @@ bool looksLikeWindows1251(const QByteArray &bytes)
     return high > 0 && letters * 2 > high;
 }
 
+// Where the first sign no text may hold is, or -1; its code point in *found.
+qsizetype firstBadCharacter(QStringView text, char32_t *found)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
+        const bool control = (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || (c >= 0x7F && c <= 0x9F);
+        const bool noncharacter = (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE;
+        // A byte-order mark inside a text is invisible, and Qt drops one at a text's start.
+        if (control || noncharacter || c == 0xFEFF || QChar::isSurrogate(c)) {
+            *found = c;
+            return i;
+        }
+        if (c > 0xFFFF)
+            ++i;
+    }
+    return -1;
+}
+
+QString describe(char32_t c)
+{
+    const QString code = u"U+"_s + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+    if (c == 0)
+        return u"the NUL sign (%1)"_s.arg(code);
+    if (c == 0xFEFF)
+        return u"a byte-order mark (%1)"_s.arg(code);
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+        return u"the control character %1"_s.arg(code);
+    if (QChar::isSurrogate(c))
+        return u"half of a character (%1)"_s.arg(code);
+    return u"the noncharacter %1"_s.arg(code);
+}
+
 } // namespace
+
+QString badCharacter(QStringView text)
+{
+    char32_t c = 0;
+    return firstBadCharacter(text, &c) < 0 ? QString() : describe(c);
+}
 
 Decoded decode(const QByteArray &bytes)
 {
@@ -31,10 +71,19 @@ Decoded decode(const QByteArray &bytes)
     QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Any further byte-order mark is kept, to be refused below rather than dropped unseen.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     result.text = utf8.decode(body);
-    if (!utf8.hasError() && !result.text.contains(QChar(0)))
+    if (!utf8.hasError()) {
+        char32_t c = 0;
+        const qsizetype at = firstBadCharacter(result.text, &c);
+        if (at < 0)
+            return result;
+        result.badLine = int(QStringView(result.text).first(at).count(u'\n')) + 1;
+        result.problem = u"this line has %1, which no text may hold: remove it"_s.arg(describe(c));
+        result.text.clear();
         return result;
+    }
 
     // Find the line, decoding line by line.
     int line = 1;
@@ -43,7 +92,7 @@ Decoded decode(const QByteArray &bytes)
         const QByteArrayView current = end < 0 ? rest : rest.first(end);
         QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = lineDecoder.decode(current);
-        if (lineDecoder.hasError() || decoded.contains(QChar(0)))
+        if (lineDecoder.hasError())
             break;
         rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
     }
@@ -54,8 +103,8 @@ Decoded decode(const QByteArray &bytes)
                          "in Notepad choose \"Save as\" and the encoding \"UTF-8\"; in LibreOffice choose \"Save as\", "
                          "tick \"Edit filter settings\" and the character set \"Unicode (UTF-8)\""_s;
     } else {
-        result.problem = u"the file is not UTF-8 text (this line has bytes that are not UTF-8, or a NUL): save it "
-                         "as UTF-8 text in your editor"_s;
+        result.problem = u"the file is not UTF-8 text (this line has bytes that are not UTF-8): save it as UTF-8 "
+                         "text in your editor"_s;
     }
     return result;
 }

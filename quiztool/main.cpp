@@ -37,8 +37,8 @@ int main(int argc, char *argv[])
     for (const QuizFile::Problem &problem : result.problems)
         err << problem.text() << '\n';
     if (!result.ok()) {
-        err << file << ": " << result.problems.size()
-            << (result.problems.size() == 1 ? " problem" : " problems")
+        err << file << ": " << result.problemCount()
+            << (result.problemCount() == 1 ? " problem" : " problems")
             << "; nothing was built. Mend the file and check it again.\n";
         return 1;
     }

@@ -1,10 +1,19 @@
+#include "quizfile/generate.h"
 #include "quizfile/quiz_file.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <QtEndian>
+
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +51,69 @@ QByteArray pairs(int from, int count)
 }
 
 const QByteArray kHead = "id = \"t\"\ncaption = \"T\"\n"; // lines 1 and 2
+
+// A JPEG tagged, as a phone tags a portrait photo, to be turned a quarter right: an Exif segment
+// holding one entry, Orientation = 6.
+QByteArray sidewaysPhoto(int width, int height)
+{
+    const QByteArray exif = QByteArray("Exif\0\0" "MM\0\x2A\0\0\0\x08" "\0\x01" "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" "\0\0\0\0", 32);
+    const QByteArray jpeg = image(width, height, "jpeg");
+    return jpeg.left(2) + "\xFF\xE1" + char(0) + char(exif.size() + 2) + exif + jpeg.mid(2);
+}
+
+// A progressive JPEG with its last scan repeated: the decoder passes over the whole picture once
+// per scan, so on a large picture a few thousand copies take minutes.
+QByteArray repeatedScans(int copies)
+{
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(picture);
+    const qsizetype last = bytes.lastIndexOf("\xFF\xDA");
+    return bytes.left(bytes.size() - 2) + bytes.mid(last, bytes.size() - 2 - last).repeated(copies) + "\xFF\xD9";
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+quint32 crc32(QByteArrayView data)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : data) {
+        crc ^= uchar(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+// A PNG with 150 compressed texts of 7 MB each: a decoder that reads them holds a gigabyte.
+QByteArray pngOfTexts()
+{
+    const QByteArray chunk = "zTXtk" + QByteArray(2, '\0') + qCompress(QByteArray(7'000'000, 'a'), 9).mid(4);
+    const QByteArray png = image(16, 16, "png");
+    const qsizetype afterHeader = 8 + 25;
+    return png.left(afterHeader) + (bigEndian(chunk.size() - 4) + chunk + bigEndian(crc32(chunk))).repeated(150)
+        + png.mid(afterHeader);
+}
+
+QByteArray withPicture(const QByteArray &name) // the picture's line is 6
+{
+    return kHead + "[[pair]]\nexpression = \"a\"\nmeaning = \"b\"\npicture = \"" + name + "\"\n" + pairs(1, 2);
+}
+
+QByteArray withTable(const QByteArray &extra = QByteArray()) // pairs_file is on line 3
+{
+    return kHead + "pairs_file = \"table.csv\"\n" + extra;
+}
 
 } // namespace
 
@@ -136,6 +208,228 @@ private Q_SLOTS:
             all << problem.text();
         QVERIFY2(std::any_of(all.cbegin(), all.cend(), [&](const QString &p) { return p.startsWith(expected) && p.contains(message); }),
                  qPrintable(all.join(u'\n')));
+    }
+
+    // Quiz folders as a stranger might send them: files outside the folder or that are no files,
+    // files too large or nested too deep to read safely, signs no text may hold, names the build
+    // cannot write. Each is refused with its line, or checked and generated safely.
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QString>("folder");      // the quiz's folder, made in a folder of its own
+        QTest::addColumn<QString>("quiz");        // the quiz file in it, or a path from /
+        QTest::addColumn<QVariantMap>("files");   // name: bytes, written into the folder
+        QTest::addColumn<QStringList>("setup");   // then: fifo NAME, link TARGET NAME, sparse BYTES NAME, folder NAME, unreadable NAME
+        QTest::addColumn<QString>("file");        // the problem's file (in the folder, or from /); none when accepted
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QSize>("pictureSize");   // when accepted: the first picture as stored
+        const QString quiz = u"quiz.toml"_s;
+        const QByteArray png = image(16, 16, "png");
+        auto refused = [&](const char *name, const QVariantMap &files, const QStringList &setup, const QString &file,
+                           int line, const QString &message) {
+            QTest::newRow(name) << u"q"_s << quiz << files << setup << file << line << message << QSize();
+        };
+        auto accepted = [&](const char *name, const QString &folder, const QString &quizName, const QVariantMap &files,
+                            const QStringList &setup, QSize pictureSize) {
+            QTest::newRow(name) << folder << quizName << files << setup << QString() << 0 << QString() << pictureSize;
+        };
+        const QVariantMap picture{{quiz, withPicture("pic.png")}, {u"pic.png"_s, png}};
+        const QVariantMap table{{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\nc\td\ne\tf\n")}};
+
+        // Only regular files inside the quiz's folder, once links are followed.
+        refused("picture by an absolute path", {{quiz, withPicture("/etc/passwd")}}, {}, quiz, 6, u"is outside the quiz's folder"_s);
+        refused("picture up the folder tree", {{quiz, withPicture("../pic.png")}}, {}, quiz, 6, u"is outside the quiz's folder"_s);
+        refused("picture a link out of the folder", {{quiz, withPicture("pic.png")}}, {u"link /etc/passwd pic.png"_s}, quiz, 6,
+                u"is a link that leads outside the quiz's folder"_s);
+        refused("table up the folder tree", {{quiz, kHead + "pairs_file = \"sub/../../table.csv\"\n"}}, {}, quiz, 3,
+                u"the pairs table \"sub/../../table.csv\" is outside the quiz's folder"_s);
+        refused("table a link to /dev/zero", {{quiz, withTable()}}, {u"link /dev/zero table.csv"_s}, quiz, 3,
+                u"is a link that leads outside the quiz's folder"_s);
+        refused("table a pipe", {{quiz, withTable()}}, {u"fifo table.csv"_s}, quiz, 3, u"is not a plain file"_s);
+        refused("picture a pipe", {{quiz, withPicture("pic.png")}}, {u"fifo pic.png"_s}, quiz, 6, u"is not a plain file"_s);
+        refused("picture a folder", {{quiz, withPicture("pic.png")}}, {u"folder pic.png"_s}, quiz, 6, u"is a folder, not a file"_s);
+        refused("quiz file a pipe", {}, {u"fifo quiz.toml"_s}, quiz, 1, u"the quiz file is not a plain file"_s);
+        QTest::newRow("quiz file /dev/zero") << u"q"_s << u"/dev/zero"_s << QVariantMap() << QStringList() << u"/dev/zero"_s << 1
+                                             << u"the quiz file is not a plain file"_s << QSize();
+        QTest::newRow("quiz file /dev/urandom") << u"q"_s << u"/dev/urandom"_s << QVariantMap() << QStringList() << u"/dev/urandom"_s
+                                                << 1 << u"the quiz file is not a plain file"_s << QSize();
+        // Sizes are checked before reading: these files are 4 GB of nothing.
+        refused("quiz file of 4 GB", {}, {u"sparse 4294967296 quiz.toml"_s}, quiz, 1, u"the quiz file is larger than 16 MB"_s);
+        refused("table of 4 GB", {{quiz, withTable()}}, {u"sparse 4294967296 table.csv"_s}, quiz, 3,
+                u"the pairs table \"table.csv\" is larger than 16 MB"_s);
+        refused("picture of 4 GB", {{quiz, withPicture("pic.png")}}, {u"sparse 4294967296 pic.png"_s}, quiz, 6,
+                u"the picture \"pic.png\" is larger than 50 MB"_s);
+        refused("picture unreadable", picture, {u"unreadable pic.png"_s}, quiz, 6, u"the picture \"pic.png\" cannot be read (Permission denied)"_s);
+        refused("table unreadable", table, {u"unreadable table.csv"_s}, quiz, 3, u"the pairs table \"table.csv\" cannot be read (Permission denied)"_s);
+        refused("quiz file missing", {}, {}, quiz, 1, u"the quiz file is missing"_s);
+
+        // Nesting the parser would recurse into until the stack overflows.
+        QByteArray keys = "a";
+        for (int i = 0; i < 300'000; ++i)
+            keys += ".a";
+        refused("key of 300,000 dots", {{quiz, kHead + keys + " = 1\n"}}, {}, quiz, 3, u"nested more than 32 levels deep"_s);
+        refused("table of 300,000 dots", {{quiz, kHead + "[" + keys + "]\n"}}, {}, quiz, 3, u"nested more than 32 levels deep"_s);
+        refused("lists in lists", {{quiz, kHead + "x = " + QByteArray(100'000, '[') + QByteArray(100'000, ']') + "\n"}}, {}, quiz, 3,
+                u"nested more than 32 levels deep"_s);
+        refused("tables in tables, over lines", {{quiz, kHead + "x = [\n" + QByteArray("{a = [\n").repeated(20) + "\n"}}, {}, quiz, 19,
+                u"nested more than 32 levels deep"_s);
+        refused("brackets in a text do not count", {{quiz, kHead + "x = \"\"\"\n" + QByteArray(100, '[') + "\"\"\"\ny = " + QByteArray(33, '[') + "\n"}},
+                {}, quiz, 5, u"nested more than 32 levels deep"_s);
+        refused("half a million values", {{quiz, kHead + "x = [" + QByteArray("1,").repeated(600'000) + "]\n"}}, {}, quiz, 3,
+                u"holds more than 500000 keys, values and tables"_s);
+
+        // Signs no text may hold, written as they are or as escapes; a NUL is not dropped.
+        refused("NUL written as an escape", {{quiz, kHead + "[[pair]]\nexpression = \"a\"\nmeaning = \"b\\u0000\"\n" + pairs(1, 2)}}, {},
+                quiz, 5, u"the NUL sign (U+0000)"_s);
+        refused("NUL in a table", {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\nc\0\td\n", 9)}}, {}, u"table.csv"_s, 2,
+                u"the NUL sign (U+0000)"_s);
+        refused("escape sequence in the caption", {{quiz, "id = \"t\"\ncaption = \"\\u001b]0;x\\u0007\"\n" + pairs(1, 3)}}, {}, quiz, 2,
+                u"the control character U+001B"_s);
+        refused("C1 control written as it is", {{quiz, kHead + "[[pair]]\nexpression = \"a\xC2\x85\"\nmeaning = \"b\"\n" + pairs(1, 2)}},
+                {}, quiz, 4, u"the control character U+0085"_s);
+        refused("noncharacter U+FFFE", {{quiz, kHead + "extra_meanings = [\"\\uFFFE\"]\n" + pairs(1, 3)}}, {}, quiz, 3,
+                u"the noncharacter U+FFFE"_s);
+        refused("noncharacter at a plane's end", {{quiz, kHead + "instructions = \"\\U0010FFFF\"\n" + pairs(1, 3)}}, {}, quiz, 3,
+                u"the noncharacter U+10FFFF"_s);
+        refused("noncharacter in a table", {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\nc\td\xEF\xB7\x90\n")}}, {},
+                u"table.csv"_s, 2, u"the noncharacter U+FDD0"_s);
+        refused("byte-order mark starting a text", {{quiz, kHead + "[[pair]]\nexpression = \"\\uFEFFa\"\nmeaning = \"b\"\n" + pairs(1, 2)}},
+                {}, quiz, 4, u"a byte-order mark (U+FEFF)"_s);
+        refused("byte-order mark starting a cell", {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\n\xEF\xBB\xBF" "c\td\n")}}, {},
+                u"table.csv"_s, 2, u"a byte-order mark (U+FEFF)"_s);
+        refused("tab in the caption", {{quiz, "id = \"t\"\ncaption = \"a\\tb\"\n" + pairs(1, 3)}}, {}, quiz, 2,
+                u"the caption must be one line: it has a tab"_s);
+        refused("line separator in the caption", {{quiz, "id = \"t\"\ncaption = \"a\\u2028b\"\n" + pairs(1, 3)}}, {}, quiz, 2,
+                u"the caption must be one line: it runs over more than one line"_s);
+        refused("line break as the separator", {{quiz, withTable("pairs_delimiter = \"\\n\"\n")}, {u"table.csv"_s, QByteArray("a\tb\n")}},
+                {}, quiz, 4, u"pairs_delimiter must be one sign"_s);
+        refused("carriage return as the separator", {{quiz, withTable("pairs_delimiter = \"\\r\"\n")}, {u"table.csv"_s, QByteArray("a\tb\n")}},
+                {}, quiz, 4, u"pairs_delimiter must be one sign"_s);
+
+        // Many problems are listed up to a screenful, then counted.
+        refused("thirty thousand repeated pairs", {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\n").repeated(30'000)}}, {},
+                u"table.csv"_s, 52, u"and 59898 more problems, not listed"_s);
+        refused("a million repeated pairs", {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\n").repeated(1'000'000)}}, {},
+                quiz, 3, u"has 1000000 lines, more than the 200000 any quiz needs"_s);
+
+        // Pictures are decoded within bounds and written anew.
+        refused("JPEG of thousands of scans", {{quiz, withPicture("pic.jpg")}, {u"pic.jpg"_s, repeatedScans(5000)}}, {}, quiz, 6,
+                u"is a JPEG of 5010 scans"_s);
+        accepted("phone photo on its side", u"q"_s, quiz, {{quiz, withPicture("pic.jpg")}, {u"pic.jpg"_s, sidewaysPhoto(40, 20)}}, {}, QSize(20, 40));
+        accepted("large phone photo on its side", u"q"_s, quiz, {{quiz, withPicture("pic.jpg")}, {u"pic.jpg"_s, sidewaysPhoto(4000, 3000)}}, {},
+                 QSize(480, 640));
+        accepted("PNG with megabytes after its end", u"q"_s, quiz,
+                 {{quiz, withPicture("pic.png")}, {u"pic.png"_s, png + QByteArray(5 * 1024 * 1024, 'x')}}, {}, QSize(16, 16));
+        accepted("PNG of a gigabyte of texts", u"q"_s, quiz, {{quiz, withPicture("pic.png")}, {u"pic.png"_s, pngOfTexts()}}, {}, QSize(16, 16));
+        accepted("link to a picture in the folder", u"q"_s, quiz, {{quiz, withPicture("pic.png")}, {u"real.png"_s, png}},
+                 {u"link real.png pic.png"_s}, QSize(16, 16));
+
+        // Names the build cannot write reach it only through the tool's own links.
+        accepted("quiz file named with a line break", u"q"_s, u"line\nbreak\r.toml"_s,
+                 {{u"line\nbreak\r.toml"_s, withPicture("pic.png")}, {u"pic.png"_s, png}}, {}, QSize(16, 16));
+        accepted("semicolons and a backslash", u"a;b\\c d#$"_s, quiz,
+                 {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\tx\ta;b.png\nc\td\ne\tf\n")}, {u"a;b.png"_s, png}}, {}, QSize(16, 16));
+    }
+    void hostileFiles()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, quiz);
+        QFETCH(QVariantMap, files);
+        QFETCH(QStringList, setup);
+        QFETCH(QString, file);
+        QFETCH(int, line);
+        QFETCH(QString, message);
+        QFETCH(QSize, pictureSize);
+        static int rows = 0;
+        const QString relative = u"hostile-%1/"_s.arg(++rows) + folder;
+        const QString base = m_dir.filePath(u"hostile-%1"_s.arg(rows));
+        const QDir dir(m_dir.filePath(relative));
+        QVERIFY(QDir().mkpath(dir.path()));
+        for (auto it = files.cbegin(); it != files.cend(); ++it)
+            write(relative + u'/' + it.key(), it.value().toByteArray());
+        bool asSomeoneElse = false;
+        for (const QString &step : setup) {
+            const QStringList words = step.split(u' ');
+            const QByteArray path = QFile::encodeName(dir.filePath(words.last()));
+            if (words[0] == u"fifo"_s) {
+                QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+            } else if (words[0] == u"link"_s) {
+                QCOMPARE(::symlink(QFile::encodeName(words[1]).constData(), path.constData()), 0);
+            } else if (words[0] == u"sparse"_s) {
+                QFile sparse(dir.filePath(words.last()));
+                QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(words[1].toLongLong()));
+            } else if (words[0] == u"folder"_s) {
+                QVERIFY(dir.mkpath(words.last()));
+            } else if (words[0] == u"unreadable"_s) {
+                QCOMPARE(::chmod(path.constData(), 0), 0);
+                // Root reads every file: the check then runs with another user's file rights.
+                asSomeoneElse = ::geteuid() == 0;
+                for (const QString &open : {m_dir.path(), base})
+                    QCOMPARE(::chmod(QFile::encodeName(open).constData(), 0755), 0);
+            }
+        }
+        const QString quizPath = QDir::isAbsolutePath(quiz) ? quiz : dir.filePath(quiz);
+        auto peakMegabytes = [] {
+            struct rusage usage;
+            ::getrusage(RUSAGE_SELF, &usage);
+            return usage.ru_maxrss / 1024;
+        };
+        const long peakBefore = peakMegabytes();
+        if (asSomeoneElse)
+            ::setfsuid(65534);
+        const QuizFile::Result result = QuizFile::check(quizPath);
+        if (asSomeoneElse)
+            ::setfsuid(0);
+        QVERIFY2(peakMegabytes() - peakBefore < 200, "the check took more than 200 MB");
+
+        QStringList all;
+        for (const QuizFile::Problem &problem : result.problems) {
+            QVERIFY2(problem.line >= 1, qPrintable(problem.text()));
+            all << problem.text();
+        }
+        QVERIFY(result.problems.size() <= QuizFile::kMaxProblems + 1);
+        if (!message.isEmpty()) {
+            const QString expected = (QDir::isAbsolutePath(file) ? file : dir.filePath(file)) + u':' + QString::number(line) + u": "_s;
+            QVERIFY2(std::any_of(all.cbegin(), all.cend(), [&](const QString &p) { return p.startsWith(expected) && p.contains(message); }),
+                     qPrintable(all.join(u'\n')));
+            return;
+        }
+        QVERIFY2(result.ok(), qPrintable(all.join(u'\n')));
+
+        // The pictures are the checker's own: just their pixels, upright.
+        for (const QuizFile::Picture &stored : result.quiz.pictures) {
+            QCOMPARE(QImage::fromData(stored.data, stored.format.constData()).size(), stored.size);
+            QVERIFY(stored.data.size() <= 4 * stored.size.width() * stored.size.height() + 4096);
+        }
+        QCOMPARE(result.quiz.pictures.value(0).size, pictureSize);
+
+        // The generated code names no file; the dependency file names only the tool's links,
+        // and they lead to every file of the folder, so a change to any of them rebuilds.
+        const QString out = base + u"-out"_s;
+        QCOMPARE(QuizFile::generate(result, out, u"generated"_s), QString());
+        QFile cpp(out + u"/generated.cpp"_s);
+        QVERIFY(cpp.open(QIODevice::ReadOnly));
+        const QByteArray code = cpp.readAll();
+        QVERIFY(std::all_of(code.cbegin(), code.cend(), [](char c) { return c == '\n' || (c >= 0x20 && c < 0x7F); }));
+        QVERIFY(!code.contains(QFile::encodeName(QFileInfo(quizPath).fileName())));
+        QVERIFY(!code.contains(QFile::encodeName(dir.path())));
+        QFile deps(out + u"/generated.d"_s);
+        QVERIFY(deps.open(QIODevice::ReadOnly));
+        const QByteArray depfile = deps.readAll().replace(" \\\n", " ");
+        QVERIFY2(std::all_of(depfile.cbegin(), depfile.cend() - 1, [](char c) { return c > 0x20 ? c < 0x7F && c != ';' && c != '\\' : c == ' '; }),
+                 depfile.constData());
+        QStringList targets;
+        for (const QByteArray &entry : depfile.trimmed().split(' ').mid(1)) {
+            if (!entry.isEmpty())
+                targets << QFileInfo(QFileInfo(QFile::decodeName(entry)).symLinkTarget()).canonicalFilePath();
+        }
+        QStringList inFolder;
+        for (const QFileInfo &info : dir.entryInfoList(QDir::Files))
+            inFolder << info.canonicalFilePath();
+        inFolder.removeDuplicates();
+        targets.sort();
+        inFolder.sort();
+        QCOMPARE(targets, inFolder);
     }
 
     // Spreadsheets and flash-card sites: the same three pairs and an extra meaning, however saved.
