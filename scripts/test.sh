@@ -40,7 +40,7 @@ fuzz() { # name target seed-corpus max-len
     fi
 }
 fuzz "the random-session driver" zort_fuzz fuzz/corpus 4096
-fuzz "the quiz checker" zort_quiz_fuzz fuzz/quiz-corpus 8192
+fuzz "the quiz checker" zort_quiz_fuzz fuzz/quiz-corpus 1048576
 fuzz "the bundle reader" zort_bundle_fuzz fuzz/bundle-corpus 16384
 
 # The Windows lane (windows/test-wine.sh), with ZORT_WINDOWS=1: the Windows build, its tests under
