@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-scripts/setup-debian.sh wine wine64 xvfb xauth imagemagick
+scripts/setup-debian.sh wine wine64 xvfb xauth imagemagick python3-fonttools
 installer=$(scripts/build-windows.sh --tests | tee /dev/stderr | tail -n 1)
 echo "(built in $SECONDS s)"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win/CMakeCache.txt)

@@ -23,6 +23,25 @@ if [ ! -e "$WINEPREFIX/.zort-ready" ]; then
                 timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%:*}" /d "${face#*:}" /f >/dev/null 2>&1
             done
             timeout 120 wineserver -w
+            # The offscreen platform (the tests') reads the fonts of one folder, and knows no
+            # aliases: Liberation, and Liberation Serif once more under the name "Times New Roman".
+            mkdir -p "$WINEPREFIX/fonts"
+            cp /usr/share/fonts/truetype/liberation/*.ttf "$WINEPREFIX/fonts/"
+            /usr/bin/python3 - "$WINEPREFIX/fonts" <<'EOF'
+import sys
+from fontTools.ttLib import TTFont
+styles = {'Regular': '', 'Bold': ' Bold', 'Italic': ' Italic', 'BoldItalic': ' Bold Italic'}
+for style, suffix in styles.items():
+    font = TTFont(f'/usr/share/fonts/truetype/liberation/LiberationSerif-{style}.ttf')
+    for record in font['name'].names:
+        if record.nameID in (1, 16):
+            record.string = 'Times New Roman'
+        elif record.nameID == 4:
+            record.string = 'Times New Roman' + suffix
+        elif record.nameID == 6:
+            record.string = 'TimesNewRoman-' + style
+    font.save(f'{sys.argv[1]}/TimesNewRoman-{style}.ttf')
+EOF
             touch "$WINEPREFIX/.zort-ready"
         fi
     ) 8>"$WINEPREFIX.lock"

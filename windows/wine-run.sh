@@ -11,8 +11,8 @@ shift 2
 while IFS='=' read -r name value; do
     export "WINE$name=$value"
 done < <(env | grep '^QT_')
-# The offscreen platform reads fonts from a folder, not from Windows: the Liberation faces.
-WINEQT_QPA_FONTDIR=$(zort_winpath /usr/share/fonts/truetype/liberation)
+# The offscreen platform reads fonts from a folder, not from Windows (wine-env.sh makes it).
+WINEQT_QPA_FONTDIR=$(zort_winpath "$WINEPREFIX/fonts")
 export WINEQT_QPA_FONTDIR
 
 status=0
