@@ -596,6 +596,13 @@ bool StudioWindow::openFile(const QString &path)
     updateTitle();
     statusBar()->showMessage(tr("Opened %1: %2 pairs.").arg(QFileInfo(path).fileName())
                                  .arg(opened.draft.pairs.size()), 5000);
+    // A picture that could not be read is not in the quiz now: the teacher has to know.
+    if (!opened.problems.isEmpty()) {
+        showMessage(tr("Open a quiz"),
+                    tr("%1 has problems; what could be read is open. Anything the problems name, such as a "
+                       "picture that could not be read, is not in the quiz now.").arg(QFileInfo(path).fileName()),
+                    opened.problems);
+    }
     return true;
 }
 

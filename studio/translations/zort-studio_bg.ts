@@ -756,6 +756,10 @@
         <source>Only the first %1 rows are pasted: a quiz has at most as many pairs.</source>
         <translation>Поставени са само първите %1 реда: тестът има най-много толкова двойки.</translation>
     </message>
+    <message>
+        <source>%1 has problems; what could be read is open. Anything the problems name, such as a picture that could not be read, is not in the quiz now.</source>
+        <translation>%1 има проблеми; отворено е каквото можа да бъде прочетено. Нещо, което проблемите назовават, например картинка, която не можа да бъде прочетена, сега не е в теста.</translation>
+    </message>
 </context>
 <context>
     <name>TableImportModel</name>
