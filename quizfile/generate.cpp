@@ -129,7 +129,7 @@ QByteArray source(const Quiz &quiz, const QString &name, const QStringList &reso
 // a teacher's names cannot all be written in a dependency file (Ninja's has no escape for ';',
 // '#', quotes or line breaks, and CMake reads '\' as a folder separator), while the tool's own
 // names can. The build follows a link when it compares times, so a changed picture rebuilds.
-QString linkInputs(const QString &folder, const QStringList &inputs, QStringList *links)
+[[maybe_unused]] QString linkInputs(const QString &folder, const QStringList &inputs, QStringList *links)
 {
     if (!QDir().mkpath(folder))
         return u"cannot create the folder %1"_s.arg(folder);
@@ -208,14 +208,19 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
 
     const QString cpp = out.filePath(name + u".cpp"_s);
     const QString qrcPath = out.filePath(name + u".qrc"_s);
+#ifdef Q_OS_UNIX
     QStringList links;
     if (const QString error = linkInputs(out.filePath(name + u"-inputs"_s), checked.dependencies, &links);
         !error.isEmpty()) {
         return error;
     }
+#else
+    // Links there are shortcuts, which a build does not follow: the files are named themselves.
+    const QStringList &links = checked.dependencies;
+#endif
     QByteArray deps;
     if (!depfile(cpp, links, &deps))
-        return u"the build folder %1 has a line break in its path, which the build cannot name"_s.arg(outDir);
+        return u"a file of this quiz, or the build folder, has a line break in its name, which the build cannot name"_s;
     for (const auto &[path, data] : {std::pair{cpp, source(quiz, name, resources)}, std::pair{qrcPath, qrc},
                                      std::pair{out.filePath(name + u".d"_s), deps}}) {
         if (!writeIfChanged(path, data))

@@ -15,11 +15,13 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#endif
 
 #define TOML_EXCEPTIONS 0
 #define TOML_ENABLE_FORMATTERS 0
@@ -92,42 +94,59 @@ QString megabytes(qint64 bytes)
     return u"%1 MB"_s.arg(bytes / (1024 * 1024));
 }
 
+// Why a file of this kind and size is not read, or a null string.
+QString refusal(bool folder, bool plain, qint64 size, qint64 limit)
+{
+    if (folder)
+        return u"is a folder, not a file"_s;
+    if (!plain)
+        return u"is not a plain file (it is a device, a pipe or a socket)"_s;
+    if (size > limit)
+        return u"is larger than %1, the most a quiz reads: make it smaller"_s.arg(megabytes(limit));
+    return QString();
+}
+
 // Reads a whole regular file of at most limit bytes. The kind and size are checked before
-// opening, so a device or a pipe is never opened, and again on the opened file, which does not
-// wait for a writer (O_NONBLOCK), so a file swapped for a pipe in between cannot stall the check.
+// opening, so a device or a pipe is never opened; on Unix again on the opened file, which does
+// not wait for a writer (O_NONBLOCK), so a file swapped for a pipe in between cannot stall the check.
 FileBytes readRegularFile(const QString &path, qint64 limit)
 {
+    QFile file;
+    qint64 size = 0;
+#ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
     if (::stat(name.constData(), &info) != 0) {
         return {{}, errno == ENOENT || errno == ENOTDIR ? u"is missing"_s
                                                          : u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
     }
-    auto refusal = [&](const struct stat &st) -> QString {
-        if (S_ISDIR(st.st_mode))
-            return u"is a folder, not a file"_s;
-        if (!S_ISREG(st.st_mode))
-            return u"is not a plain file (it is a device, a pipe or a socket)"_s;
-        if (st.st_size > limit)
-            return u"is larger than %1, the most a quiz reads: make it smaller"_s.arg(megabytes(limit));
-        return QString();
-    };
-    if (QString why = refusal(info); !why.isNull())
+    if (QString why = refusal(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit); !why.isNull())
         return {{}, why};
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return {{}, u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
-    QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (::fstat(fd, &info) != 0)
         return {{}, u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
-    if (QString why = refusal(info); !why.isNull())
+    if (QString why = refusal(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit); !why.isNull())
         return {{}, why};
+    size = info.st_size;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, u"is missing"_s};
+    if (QString why = refusal(info.isDir(), info.isFile(), info.size(), limit); !why.isNull())
+        return {{}, why};
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, u"cannot be read (%1)"_s.arg(file.errorString())};
+    size = info.size();
+#endif
     // One byte more than its size tells a file that grew meanwhile from one read whole.
-    FileBytes result{file.read(qint64(info.st_size) + 1), QString()};
+    FileBytes result{file.read(size + 1), QString()};
     if (file.error() != QFileDevice::NoError)
         return {{}, u"cannot be read (%1)"_s.arg(file.errorString())};
-    if (result.bytes.size() > info.st_size)
+    if (result.bytes.size() > size)
         return {{}, u"changed while it was read: check it again"_s};
     return result;
 }

@@ -5,15 +5,20 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <QtEndian>
 
-#include <sys/fsuid.h>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/fsuid.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -348,6 +353,12 @@ private Q_SLOTS:
         for (auto it = files.cbegin(); it != files.cend(); ++it)
             write(relative + u'/' + it.key(), it.value().toByteArray());
         bool asSomeoneElse = false;
+#ifndef Q_OS_UNIX
+        // Pipes, links, devices, file rights and names are made the Unix way.
+        Q_UNUSED(asSomeoneElse);
+        if (!setup.isEmpty() || QDir::isAbsolutePath(quiz) || (folder + quiz).contains(QRegularExpression(u"[\\n\\r\\\\]"_s)))
+            QSKIP("a Unix file system's kinds of file and names");
+#else
         for (const QString &step : setup) {
             const QStringList words = step.split(u' ');
             const QByteArray path = QFile::encodeName(dir.filePath(words.last()));
@@ -368,18 +379,27 @@ private Q_SLOTS:
                     QCOMPARE(::chmod(QFile::encodeName(open).constData(), 0755), 0);
             }
         }
+#endif
         const QString quizPath = QDir::isAbsolutePath(quiz) ? quiz : dir.filePath(quiz);
         auto peakMegabytes = [] {
+#ifdef Q_OS_UNIX
             struct rusage usage;
             ::getrusage(RUSAGE_SELF, &usage);
             return usage.ru_maxrss / 1024;
+#else
+            return 0L;
+#endif
         };
         const long peakBefore = peakMegabytes();
+#ifdef Q_OS_LINUX
         if (asSomeoneElse)
             ::setfsuid(65534);
+#endif
         const QuizFile::Result result = QuizFile::check(quizPath);
+#ifdef Q_OS_LINUX
         if (asSomeoneElse)
             ::setfsuid(0);
+#endif
         QVERIFY2(peakMegabytes() - peakBefore < 200, "the check took more than 200 MB");
 
         QStringList all;
@@ -413,6 +433,7 @@ private Q_SLOTS:
         QVERIFY(std::all_of(code.cbegin(), code.cend(), [](char c) { return c == '\n' || (c >= 0x20 && c < 0x7F); }));
         QVERIFY(!code.contains(QFile::encodeName(QFileInfo(quizPath).fileName())));
         QVERIFY(!code.contains(QFile::encodeName(dir.path())));
+#ifdef Q_OS_UNIX
         QFile deps(out + u"/generated.d"_s);
         QVERIFY(deps.open(QIODevice::ReadOnly));
         const QByteArray depfile = deps.readAll().replace(" \\\n", " ");
@@ -430,6 +451,7 @@ private Q_SLOTS:
         targets.sort();
         inFolder.sort();
         QCOMPARE(targets, inFolder);
+#endif
     }
 
     // Spreadsheets and flash-card sites: the same three pairs and an extra meaning, however saved.
