@@ -1,13 +1,13 @@
 #include "quizwindow/quiz_window.h"
 
+#include "core/twips.h"
+#include "quizwindow/picture_window.h"
+#include "settingswindow/settings_window.h"
 #include "widgets/announcer.h"
 #include "widgets/colour_button.h"
-#include "core/twips.h"
-#include "widgets/window_support.h"
 #include "widgets/picture_box.h"
-#include "quizwindow/picture_window.h"
 #include "widgets/quiz_list.h"
-#include "settingswindow/settings_window.h"
+#include "widgets/window_support.h"
 
 #include <QApplication>
 #include <QCloseEvent>
