@@ -41,12 +41,12 @@ flock 9 # one build at a time; a second caller waits and then reuses it
 
 # Debian's source packages, through a private list of deb-src entries copied from the system's deb
 # entries, so the system's apt configuration stays as it is.
-apt_source() { # package=version
+apt_source() { # package=version [again]
     local apt="$cache/apt"
     mkdir -p "$apt/lists/partial" "$apt/sources" "$cache/src"
     local opts=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources"
                 -o "Dir::State::Lists=$apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
-    if [ ! -e "$apt/updated" ]; then
+    if [ ! -e "$apt/updated" ] || [ "${2:-}" = again ]; then
         : >"$apt/sources/src.list"
         for f in /etc/apt/sources.list.d/*.sources; do
             [ -e "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$apt/sources/$(basename "$f")"
@@ -57,7 +57,9 @@ apt_source() { # package=version
         apt-get "${opts[@]}" update -qq
         touch "$apt/updated"
     fi
-    (cd "$cache/src" && apt-get "${opts[@]}" source -qq --only-source "$1" >/dev/null)
+    # Lists read long ago may no longer have that version: read them again once.
+    (cd "$cache/src" && apt-get "${opts[@]}" source -qq --only-source "$1" >/dev/null) ||
+        { [ "${2:-}" != again ] && apt_source "$1" again; }
 }
 
 # source_dir PACKAGE VERSION: the unpacked source with Debian's patches applied (dpkg-source does).
