@@ -31,14 +31,11 @@ function(zort_quiz_content target quiz name)
     if(ARG_LAUNCHER)
         set(data "${PROJECT_SOURCE_DIR}/data")
         set(launcher "${CMAKE_BINARY_DIR}/data/${ARG_LAUNCHER}")
-        foreach(pair "${launcher}.desktop.in:${launcher}.desktop" "${launcher}.metainfo.xml.in:${launcher}.metainfo.xml"
-                     "${data}/quiz-package.cmake.in:${CMAKE_BINARY_DIR}/data/quiz-package.cmake")
-            string(REPLACE ".in:" ".in;" pair "${pair}")
-            list(GET pair 0 template)
-            list(GET pair 1 output)
-            list(APPEND fill --fill "${template}" "${output}")
-            list(APPEND outputs "${output}")
-        endforeach()
+        set(package "${CMAKE_BINARY_DIR}/data/quiz-package.cmake")
+        list(APPEND fill --fill "${launcher}.desktop.in" "${launcher}.desktop"
+                         --fill "${launcher}.metainfo.xml.in" "${launcher}.metainfo.xml"
+                         --fill "${data}/quiz-package.cmake.in" "${package}")
+        list(APPEND outputs "${launcher}.desktop" "${launcher}.metainfo.xml" "${package}")
     endif()
     add_custom_command(
         OUTPUT ${outputs}

@@ -124,30 +124,26 @@ void SettingsWindow::buildMixer(QWidget *client)
                             QStringLiteral("Показва цифровата стойност на формирания цвят в 16-ична бройна система "));
     m_colourCaption->setGeometry(twipsRect(795, 1150, 4020, 255));
 
-    const std::array<QString, 3> letters{QStringLiteral("Ч"), QStringLiteral("З"), QStringLiteral("С")};
-    const std::array<QString, 3> names{QStringLiteral("Червено"), QStringLiteral("Зелено"),
-                                       QStringLiteral("Синьо")};
-    const std::array<QString, 3> sliderTips{
-        QStringLiteral("Промяна на стойн остта на червената съставка "),
-        QStringLiteral("Промяна на стойн остта на зелената съставка "),
-        QStringLiteral("Промяна на стойн остта на синята съставка ")};
-    const std::array<QString, 3> readoutTips{
-        QStringLiteral("Цифрова стойност на червения цвят в обхвата [0 - 255] "),
-        QStringLiteral("Цифрова стойност на зеления цвят в обхвата [0 - 255] "),
-        QStringLiteral("Цифрова стойност на синия цвят в обхвата [0 - 255] ")};
-    const std::array<qint32, 3> letterColours{ColourValue::compose(192, 0, 0),
-                                              ColourValue::compose(0, 192, 0),
-                                              ColourValue::compose(0, 0, 192)};
+    struct SliderRow { const char16_t *letter, *name, *sliderTip, *readoutTip; qint32 colour; };
+    const std::array<SliderRow, AppearanceEditor::kComponents> rows{{
+        {u"Ч", u"Червено", u"Промяна на стойн остта на червената съставка ",
+         u"Цифрова стойност на червения цвят в обхвата [0 - 255] ", ColourValue::compose(192, 0, 0)},
+        {u"З", u"Зелено", u"Промяна на стойн остта на зелената съставка ",
+         u"Цифрова стойност на зеления цвят в обхвата [0 - 255] ", ColourValue::compose(0, 192, 0)},
+        {u"С", u"Синьо", u"Промяна на стойн остта на синята съставка ",
+         u"Цифрова стойност на синия цвят в обхвата [0 - 255] ", ColourValue::compose(0, 0, 192)},
+    }};
     for (int k = 0; k < AppearanceEditor::kComponents; ++k) {
         const int top = kRowTops[k];
-        QLabel *letter = label(client, letters[k], k, QString());
-        setRole(letter, QPalette::WindowText, colourOf(letterColours[k]));
+        const SliderRow &row = rows[k];
+        QLabel *letter = label(client, QString::fromUtf16(row.letter), k, QString());
+        setRole(letter, QPalette::WindowText, colourOf(row.colour));
         letter->setGeometry(twipsRect(120, top, 320, 315));
 
         auto *slider = new QSlider(Qt::Horizontal, client);
         slider->setRange(0, AppearanceEditor::kSliderMax);
         slider->setPageStep(16);
-        describe(slider, indexed(u"Slider1", k), names[k], sliderTips[k]);
+        describe(slider, indexed(u"Slider1", k), QString::fromUtf16(row.name), QString::fromUtf16(row.sliderTip));
         slider->setGeometry(twipsRect(440, top, 3000, 315));
         // Every way of moving it counts, an assistive technology setting the value included.
         connect(slider, &QSlider::valueChanged, this,
@@ -156,41 +152,39 @@ void SettingsWindow::buildMixer(QWidget *client)
 
         auto *readout = new QLabel(client);
         readout->setAlignment(Qt::AlignCenter);
-        setRole(readout, QPalette::WindowText, colourOf(letterColours[k]));
-        describe(readout, indexed(u"Label_ST", k), QString(), readoutTips[k]);
+        setRole(readout, QPalette::WindowText, colourOf(row.colour));
+        describe(readout, indexed(u"Label_ST", k), QString(), QString::fromUtf16(row.readoutTip));
         readout->setGeometry(twipsRect(3440, top, 315, 315));
         m_readouts[k] = readout;
     }
 
-    const std::array<QString, 4> captions{QStringLiteral("Цвят форма"), QStringLiteral("Фон текст"),
-                                          QStringLiteral("Цвят текст"), QStringLiteral("Цвят бутон")};
-    const std::array<QString, 4> optionTips{
-        QStringLiteral(" За настройване цвета на фона на формата "),
-        QStringLiteral(" За настройване цвета на фона в текстовите полета "),
-        QStringLiteral(" За настройване цвета на текста в текстовите полета "),
-        QStringLiteral(" За настройване цвета на фона на бутоните ")};
-    const std::array<QString, 4> captionTips{
-        QStringLiteral("За настройване цвета на фона на формата "),
-        QStringLiteral("За настройване цвета на фона в текстовите полета "),
-        QStringLiteral(" За настройване цвета на текста в текстовите полета "),
-        QStringLiteral(" За настройване цвета на фона на бутоните ")};
+    struct OptionRow { const char16_t *caption, *optionTip, *captionTip; };
+    const std::array<OptionRow, AppearanceStore::kElements> options{{
+        {u"Цвят форма", u" За настройване цвета на фона на формата ", u"За настройване цвета на фона на формата "},
+        {u"Фон текст", u" За настройване цвета на фона в текстовите полета ",
+         u"За настройване цвета на фона в текстовите полета "},
+        {u"Цвят текст", u" За настройване цвета на текста в текстовите полета ",
+         u" За настройване цвета на текста в текстовите полета "},
+        {u"Цвят бутон", u" За настройване цвета на фона на бутоните ", u" За настройване цвета на фона на бутоните "},
+    }};
     auto *group = new QButtonGroup(this);
     for (int e = 0; e < AppearanceStore::kElements; ++e) {
         auto *option = new QRadioButton(client);
         // The button fills itself in its element's colour; its own role would be the button face.
         option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
-        describe(option, indexed(u"Option1", e), captions[e], optionTips[e]);
+        const QString caption = QString::fromUtf16(options[e].caption);
+        describe(option, indexed(u"Option1", e), caption, QString::fromUtf16(options[e].optionTip));
         option->setGeometry(twipsRect(3860, kRowTops[e], 345, 285));
         group->addButton(option, e);
         m_options[e] = option;
 
-        QLabel *caption = label(client, captions[e], 5 + e, captionTips[e]);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setGeometry(twipsRect(4200, kRowTops[e], 1155, 285));
+        QLabel *captionLabel = label(client, caption, 5 + e, QString::fromUtf16(options[e].captionTip));
+        captionLabel->setAlignment(Qt::AlignCenter);
+        captionLabel->setGeometry(twipsRect(4200, kRowTops[e], 1155, 285));
         if (e == 3) {
             option->hide();
-            caption->hide();
+            captionLabel->hide();
         }
     }
     // A screen reader's choice toggles the button without a click, so follow the toggle. A click
