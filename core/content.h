@@ -6,6 +6,9 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+
+class QImage; // decoded only by the windows, which link Qt Gui
 
 // Where the quiz window puts its lists, and its caption. Widths and lefts are in twips;
 // a width of 0 or less keeps the laid-out place.
@@ -43,6 +46,10 @@ struct Content
     // Parallel to pictures: an image's bytes (PNG or JPEG) where the picture came from a quiz file
     // read at run time, decoded only when shown; empty where a path is given or there is none.
     QList<QByteArray> pictureData;
+    // Decodes such bytes with the limits of the reader that checked them, since they are a
+    // stranger's file; a null image when they cannot be read. Unset where the bytes are the quiz
+    // tool's own, which are decoded as they are.
+    std::function<QImage(const QByteArray &)> readPicture;
 
     // Everything below counts content numbers from 1; a number outside a table reads as nothing.
     QString expression(int k) const { return expressions.value(k - 1); }

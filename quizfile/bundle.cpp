@@ -327,7 +327,7 @@ bool isBundleName(const QString &path)
     return path.endsWith(u".zort"_s, Qt::CaseInsensitive);
 }
 
-Result checkBundleBytes(const QByteArray &bytes, const QString &path)
+Result checkBundleBytes(const QByteArray &bytes, const QString &path, PictureReading pictures)
 {
     Result result;
     result.dependencies << QFileInfo(path).absoluteFilePath();
@@ -341,7 +341,7 @@ Result checkBundleBytes(const QByteArray &bytes, const QString &path)
     if (quizFile.isEmpty())
         return result;
 
-    Result checked = check(quizFile);
+    Result checked = check(quizFile, pictures);
     // The files are named as inside the bundle, not by the temporary folder, which is gone.
     const QString to = path + u'/';
     for (const QString &from : {dir.path() + u'/', QFileInfo(dir.path()).canonicalFilePath() + u'/'}) {
@@ -357,7 +357,7 @@ Result checkBundleBytes(const QByteArray &bytes, const QString &path)
     return checked;
 }
 
-Result checkBundle(const QString &path)
+Result checkBundle(const QString &path, PictureReading pictures)
 {
     QString why;
     const QByteArray bytes = readPlainFile(path, kMaxBytes, &why);
@@ -366,7 +366,7 @@ Result checkBundle(const QString &path)
         result.problems.append({path, 1, u"cannot read the bundle: %1"_s.arg(why)});
         return result;
     }
-    return checkBundleBytes(bytes, path);
+    return checkBundleBytes(bytes, path, pictures);
 }
 
 QString writeBundle(const Result &checked, const QString &quizPath, const QString &bundlePath)

@@ -25,9 +25,10 @@ bool isBundleName(const QString &path);
 
 // Reads and checks the bundle at path. Problems in the quiz name the bundle and the file inside
 // it ("quiz.zort/quiz.toml:12: ..."); problems with the bundle itself name it, at line 1.
-Result checkBundle(const QString &path);
+Result checkBundle(const QString &path, PictureReading pictures = PictureReading::Decode);
 // The same for a bundle's bytes in memory; path names it in messages.
-Result checkBundleBytes(const QByteArray &bytes, const QString &path);
+Result checkBundleBytes(const QByteArray &bytes, const QString &path,
+                        PictureReading pictures = PictureReading::Decode);
 
 // Writes a bundle of a checked quiz file: the quiz file at the top, then the table and pictures it
 // was read from, by name, compressed, with a fixed time stamp, so one quiz always gives the same

@@ -246,9 +246,9 @@ QString notOneLine(const QString &text)
 class Reader
 {
 public:
-    Reader(const QString &path, Result &result)
+    Reader(const QString &path, Result &result, PictureReading pictures)
         : m_path(path), m_dir(QFileInfo(path).dir()), m_folder(QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath()),
-          m_result(result)
+          m_result(result), m_pictureReading(pictures)
     {}
 
     void read(const QByteArray &bytes);
@@ -291,6 +291,7 @@ private:
     QDir m_dir;
     QString m_folder; // the quiz file's folder, links followed: nothing outside it is read
     Result &m_result;
+    PictureReading m_pictureReading;
     qsizetype m_unkept = 0;
     Quiz &quiz() { return m_result.quiz; }
     // Where each pair and extra meaning came from, for the checks of the whole quiz.
@@ -728,6 +729,69 @@ QByteArray writtenAnew(QImage image, const QByteArray &format)
     return writer.write(bare.copy()) ? data : QByteArray();
 }
 
+// What a picture file is, read from its header alone, without decoding it.
+struct PictureHeader
+{
+    QByteArray format; // "png" or "jpeg"; empty for anything else
+    QByteArray bytes;  // what the decoder is given: the file less what decoding does not need
+    QSize size;        // as stored
+    int scans = 0;     // a JPEG's
+    bool sideways = false;
+
+    QSize upright() const { return sideways ? size.transposed() : size; }
+    // What may be decoded at all: no picture made to take gigabytes or minutes.
+    bool withinLimits() const
+    {
+        return !size.isEmpty() && qint64(size.width()) * size.height() <= kMaxPixels && scans <= kMaxJpegScans;
+    }
+};
+
+PictureHeader pictureHeader(QByteArray file)
+{
+    PictureHeader header;
+    QBuffer original(&file);
+    original.open(QIODevice::ReadOnly);
+    header.format = QImageReader::imageFormat(&original);
+    if (header.format != "png" && header.format != "jpeg")
+        return {};
+    header.bytes = header.format == "png" ? pngToDecode(file) : jpegToDecode(file);
+    QBuffer buffer(&header.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, header.format);
+    header.size = reader.size();
+    header.scans = header.format == "jpeg" ? jpegScans(header.bytes) : 0;
+    // A phone's portrait photo is stored sideways, with a tag to turn it.
+    reader.setAutoTransform(true);
+    header.sideways = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    return header;
+}
+
+QSize fitted(QSize upright, QSize fit)
+{
+    if (upright.boundedTo(fit) == upright)
+        return upright;
+    return upright.scaled(fit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// Decodes a picture whose header is within the limits: upright, and a large one straight to the
+// size it is shown at (a JPEG decoder does that in a fraction of the time and memory).
+QImage decodePicture(const PictureHeader &header, QSize fit, QString *why)
+{
+    QByteArray bytes = header.bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, header.format);
+    reader.setAutoTransform(true);
+    const QSize shown = fitted(header.upright(), fit);
+    if (shown != header.upright()) // the scaled size is in the orientation the picture is stored in
+        reader.setScaledSize(header.sideways ? shown.transposed() : shown);
+    reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
+    const QImage image = reader.read();
+    if (image.isNull() && why)
+        *why = reader.errorString();
+    return image;
+}
+
 // Reads a picture once, however many pairs show it; returns its index, or -1 after a problem.
 int Reader::picture(const QString &file, int line, const QString &from, const QString &base)
 {
@@ -742,48 +806,36 @@ int Reader::picture(const QString &file, int line, const QString &from, const QS
         report({from, line, u"the picture %1 %2"_s.arg(quoted(file), why)});
         return -1;
     };
-    QBuffer original(&bytes);
-    original.open(QIODevice::ReadOnly);
-    const QByteArray format = QImageReader::imageFormat(&original);
-    if (format != "png" && format != "jpeg")
+    const PictureHeader header = pictureHeader(bytes);
+    if (header.format.isEmpty())
         return refuse(u"is not a PNG or JPEG image: save it as PNG or JPEG"_s);
-    original.close();
-    bytes = format == "png" ? pngToDecode(bytes) : jpegToDecode(bytes);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    const QSize size = reader.size();
+    const QSize size = header.size;
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels) {
         return refuse(u"is %1 × %2 pixels, too large to read safely: make it smaller than 50 megapixels in "
                       "a picture editor"_s.arg(size.width()).arg(size.height()));
     }
-    if (const int scans = format == "jpeg" ? jpegScans(bytes) : 0; scans > kMaxJpegScans) {
+    if (const int scans = header.scans; scans > kMaxJpegScans) {
         return refuse(u"is a JPEG of %1 scans, which would take minutes to show (a JPEG needs at most %2): save "
                       "it again in a picture editor"_s.arg(scans).arg(kMaxJpegScans));
     }
-    // A phone's portrait photo is stored sideways, with a tag to turn it.
-    reader.setAutoTransform(true);
-    const bool sideways = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize upright = sideways ? size.transposed() : size;
-    // A large picture is decoded straight to the size it is shown at (a JPEG decoder does that in
-    // a fraction of the time and memory), in the orientation it is stored in.
-    const QSize shown = upright.boundedTo(kMaxPictureSize) == upright ? upright
-                                                                      : upright.scaled(kMaxPictureSize, Qt::KeepAspectRatio);
-    if (shown != upright)
-        reader.setScaledSize(sideways ? shown.transposed() : shown);
-    reader.setAllocationLimit(int(kMaxPixels * 4 / (1024 * 1024)) + 1);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_s.arg(reader.errorString()));
+    const QSize upright = header.upright();
+    const QSize shown = fitted(upright, kMaxPictureSize);
+    Picture picture{header.bytes, header.format, shown, false};
+    if (m_pictureReading == PictureReading::Decode) {
+        QString why;
+        const QImage image = decodePicture(header, kMaxPictureSize, &why);
+        if (image.isNull())
+            return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_s.arg(why));
+        picture = {writtenAnew(image, header.format), header.format, image.size()};
+        if (picture.data.isEmpty())
+            return refuse(u"could not be written anew for the quiz: save it again as PNG or JPEG"_s);
+    }
     if (shown != upright) {
         m_result.notes.append({from, line, u"the picture %1 is %2 × %3 pixels; it is scaled down to %4 × %5 so "
                                            "that it shows whole on the screen"_s
                                                .arg(quoted(file)).arg(upright.width()).arg(upright.height())
-                                               .arg(image.width()).arg(image.height())});
+                                               .arg(shown.width()).arg(shown.height())});
     }
-    Picture picture{writtenAnew(image, format), format, image.size()};
-    if (picture.data.isEmpty())
-        return refuse(u"could not be written anew for the quiz: save it again as PNG or JPEG"_s);
     quiz().pictures.append(picture);
     m_pictureIndex.insert(path, int(quiz().pictures.size() - 1));
     return int(quiz().pictures.size() - 1);
@@ -884,6 +936,25 @@ QString Result::summary(const QString &file) const
         .arg(quiz.explanationCount());
 }
 
+QImage readPicture(const QByteArray &data, QSize fit, QString *why)
+{
+    auto fail = [why](const QString &text) {
+        if (why)
+            *why = text;
+        return QImage();
+    };
+    if (data.size() > kMaxPictureFileBytes)
+        return fail(u"larger than %1 MB"_s.arg(kMaxPictureFileBytes / (1024 * 1024)));
+    const PictureHeader header = pictureHeader(data);
+    if (header.format.isEmpty())
+        return fail(u"not a PNG or JPEG image"_s);
+    if (!header.withinLimits()) {
+        return fail(u"%1 × %2 pixels and %3 scans, past the limits"_s.arg(header.size.width())
+                        .arg(header.size.height()).arg(header.scans));
+    }
+    return decodePicture(header, fit.isEmpty() ? kMaxPictureSize : fit, why);
+}
+
 bool isValidId(const QString &id)
 {
     if (id.isEmpty() || id.size() > 32 || !(id.at(0) >= u'a' && id.at(0) <= u'z'))
@@ -893,7 +964,7 @@ bool isValidId(const QString &id)
     });
 }
 
-Result checkBytes(const QByteArray &bytes, const QString &path)
+Result checkBytes(const QByteArray &bytes, const QString &path, PictureReading pictures)
 {
     Result result;
     result.dependencies << QFileInfo(path).absoluteFilePath();
@@ -902,7 +973,7 @@ Result checkBytes(const QByteArray &bytes, const QString &path)
                                              .arg(megabytes(kMaxTextFileBytes))});
         return result;
     }
-    Reader reader(path, result);
+    Reader reader(path, result, pictures);
     reader.read(bytes);
     // In the order a teacher reads them: file by file, line by line.
     QStringList files;
@@ -925,7 +996,7 @@ Result checkBytes(const QByteArray &bytes, const QString &path)
     return result;
 }
 
-Result check(const QString &path)
+Result check(const QString &path, PictureReading pictures)
 {
     FileBytes read = readRegularFile(path, kMaxTextFileBytes);
     if (!read.problem.isNull()) {
@@ -933,7 +1004,7 @@ Result check(const QString &path)
         result.problems.append({path, 1, u"the quiz file %1"_s.arg(read.problem)});
         return result;
     }
-    return checkBytes(read.bytes, path);
+    return checkBytes(read.bytes, path, pictures);
 }
 
 } // namespace QuizFile

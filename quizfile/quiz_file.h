@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -13,7 +14,8 @@
 // so that a quiz that passes builds into a program that works; every problem is reported with
 // its file and line, in words a teacher can act on.
 //
-// This runs at build time only, in the quiz tool; the program gets the result as generated code.
+// This runs at build time, in the quiz tool, whose result a program gets as generated code; and at
+// run time, when the program or the studio opens a quiz file or bundle.
 namespace QuizFile {
 
 // Window and list geometry in twips: outer width, expressions list left and width, meanings list
@@ -48,10 +50,20 @@ constexpr int kMaxProblems = 100;
 
 struct Picture
 {
-    QByteArray data;       // the picture as the checker wrote it anew, never the file's own bytes
+    // Read with PictureReading::Decode: the picture as the checker wrote it anew, never the file's
+    // own bytes. With PictureReading::HeaderOnly: the file's bytes less what decoding does not
+    // need, its header checked; readPicture decodes it.
+    QByteArray data;
     QByteArray format;     // "png" or "jpeg"
     QSize size;            // as it will be shown: upright, and at most kMaxPictureSize
+    bool writtenAnew = true;
 };
+
+// How the reader takes a quiz's pictures. A build decodes each and writes it anew, so a program
+// holds only pictures the tool wrote. A file opened at run time only has each picture's header
+// checked (its kind, its size, its scans), so opening costs no decoding, and decodes a picture
+// with readPicture when it is first shown.
+enum class PictureReading { Decode, HeaderOnly };
 
 struct Pair
 {
@@ -105,9 +117,15 @@ struct Result
 // Reads and checks the quiz file at path; relative paths inside it are taken from its folder.
 // Only regular files inside that folder (once links are followed) are read, each up to its limit,
 // so a quiz file from anyone is safe to check, also at run time.
-Result check(const QString &path);
+Result check(const QString &path, PictureReading pictures = PictureReading::Decode);
 // The same for a file's bytes already in memory (path names it in messages and gives the folder).
-Result checkBytes(const QByteArray &bytes, const QString &path);
+Result checkBytes(const QByteArray &bytes, const QString &path, PictureReading pictures = PictureReading::Decode);
+
+// Decodes one picture of a checked quiz, or any picture file's bytes, with every limit of the
+// check (its kind, size and scans checked again first, a memory limit while decoding): upright,
+// and scaled down to fit within fit when larger. A null image when it cannot be read, with why
+// (in English, for a log) when why is given.
+QImage readPicture(const QByteArray &data, QSize fit = kMaxPictureSize, QString *why = nullptr);
 
 // Ids name the program (zort-<id>) and its package: lower-case Latin letters, digits and
 // hyphens, starting with a letter, at most 32 characters.

@@ -10,7 +10,10 @@ namespace QuizOpen {
 
 Opened open(const QString &path)
 {
-    const QuizFile::Result checked = QuizFile::isBundleName(path) ? QuizFile::checkBundle(path) : QuizFile::check(path);
+    // Each picture's header is checked now, its pixels decoded when it is first shown.
+    const auto pictures = QuizFile::PictureReading::HeaderOnly;
+    const QuizFile::Result checked = QuizFile::isBundleName(path) ? QuizFile::checkBundle(path, pictures)
+                                                                  : QuizFile::check(path, pictures);
     Opened opened;
     for (const QuizFile::Problem &problem : checked.problems)
         opened.problems << problem.text();
@@ -37,6 +40,7 @@ Content contentFromQuiz(const QuizFile::Quiz &quiz)
     }
     c.meanings << quiz.extraMeanings;
     setPairTables(c, lines, {}, pictures);
+    c.readPicture = [](const QByteArray &data) { return QuizFile::readPicture(data); };
     return c;
 }
 

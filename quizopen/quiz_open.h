@@ -21,7 +21,7 @@ struct Opened
 Opened open(const QString &path);
 
 // A checked quiz as the window shows it: the tables a program built from the same file has, with
-// each picture held as its bytes, decoded when first shown.
+// each picture held as its bytes, decoded with the reader's limits when first shown.
 Content contentFromQuiz(const QuizFile::Quiz &quiz);
 
 // The message window's title and text for a file that cannot be opened: its name, then its first

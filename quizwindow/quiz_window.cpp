@@ -11,9 +11,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -188,7 +190,16 @@ void QuizWindow::connectCore()
 
 void QuizWindow::exitProgram()
 {
-    QApplication::quit();
+    if (m_endsProgram)
+        QApplication::quit();
+    else
+        close();
+}
+
+void QuizWindow::setEndsProgram(bool ends)
+{
+    m_endsProgram = ends;
+    setAttribute(Qt::WA_QuitOnClose, ends);
 }
 
 void QuizWindow::openSettings()
@@ -202,9 +213,17 @@ void QuizWindow::openSettings()
 
 void QuizWindow::closeEvent(QCloseEvent *event)
 {
-    // Closing the main window ends the program as "Exit" does, whatever else is open.
+    // Closing the main window ends the program as "Exit" does, whatever else is open; opened by
+    // another program, it closes what it opened.
     event->accept();
-    QApplication::quit();
+    if (m_endsProgram) {
+        QApplication::quit();
+        return;
+    }
+    for (QWidget *opened : {static_cast<QWidget *>(m_settings), static_cast<QWidget *>(m_pictureWindow)}) {
+        if (opened)
+            opened->hide();
+    }
 }
 
 // --- Labels, boxes and buttons -------------------------------------------------------------------
@@ -275,6 +294,36 @@ void QuizWindow::showButtons()
 
 // --- Pictures ------------------------------------------------------------------------------------
 
+// A picture held as bytes. A stranger's file is decoded with its reader's limits, and one that
+// cannot be read after all (its header was checked when the file was opened, its data only now)
+// shows as a box that says so.
+QPixmap QuizWindow::pictureFromData(const QByteArray &data) const
+{
+    const Content &content = m_quiz.content();
+    if (!content.readPicture) {
+        QPixmap pixmap;
+        pixmap.loadFromData(data);
+        return pixmap;
+    }
+    const QImage image = content.readPicture(data);
+    if (!image.isNull())
+        return QPixmap::fromImage(image);
+    const QSize size = m_pictureBoxes[0]->size() - QSize(4, 4); // within the box's frame
+    const qreal ratio = devicePixelRatioF();
+    QPixmap unreadable(size * ratio);
+    unreadable.setDevicePixelRatio(ratio);
+    unreadable.fill(palette().color(QPalette::Window));
+    QPainter painter(&unreadable);
+    painter.setPen(palette().color(QPalette::WindowText));
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    painter.setFont(small);
+    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+    painter.drawText(QRect(QPoint(0, 0), size).adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Картината не може да бъде показана"));
+    return unreadable;
+}
+
 QPixmap QuizWindow::picture(int contentNumber)
 {
     auto it = m_pictures.constFind(contentNumber);
@@ -285,7 +334,7 @@ QPixmap QuizWindow::picture(int contentNumber)
         if (!path.isEmpty())
             pixmap.load(path);
         else if (const QByteArray data = m_quiz.content().pictureDataOf(contentNumber); !data.isEmpty())
-            pixmap.loadFromData(data);
+            pixmap = pictureFromData(data);
         it = m_pictures.insert(contentNumber, pixmap);
     }
     return *it;

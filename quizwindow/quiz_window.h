@@ -25,6 +25,10 @@ class QPlainTextEdit;
 class QuizWindow : public QMainWindow
 {
     Q_OBJECT
+    // Whether closing the window or its "Exit" ends the program, as in the quiz program (the
+    // default), or only closes the window and the windows it opened, for a program that shows the
+    // quiz window beside its own (the studio's "Try it").
+    Q_PROPERTY(bool endsProgram READ endsProgram WRITE setEndsProgram)
 
 public:
     explicit QuizWindow(const Content &content, QWidget *parent = nullptr);
@@ -35,6 +39,8 @@ public:
     // Created on first use; null until then.
     SettingsWindow *settingsWindow() const { return m_settings; }
     PictureWindow *pictureWindow() const { return m_pictureWindow; }
+    bool endsProgram() const { return m_endsProgram; }
+    void setEndsProgram(bool ends);
 
 public Q_SLOTS:
     // Restyles the window from the appearance settings ("Запис" of the settings window).
@@ -58,6 +64,7 @@ private:
     void showThumbnail();
     void showPictureWindow();
     QPixmap picture(int contentNumber);
+    QPixmap pictureFromData(const QByteArray &data) const;
 
     Quiz m_quiz;
     AppearanceStore m_appearance; // the appearance settings; only the settings window reads them
@@ -74,4 +81,5 @@ private:
 
     QHash<int, QPixmap> m_pictures;
     int m_outerWidthPx = 0;
+    bool m_endsProgram = true;
 };

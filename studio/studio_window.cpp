@@ -647,8 +647,11 @@ bool StudioWindow::saveTo(const QString &path)
 
 bool StudioWindow::maybeSave()
 {
-    if (!m_document->isModified())
-        return true;
+    return m_document->mayLeave([this] { return askAboutChanges(); }, [this] { return save(); });
+}
+
+QuizDocument::UnsavedChoice StudioWindow::askAboutChanges()
+{
     QMessageBox box(QMessageBox::Question, tr("ZORT Studio"), tr("The quiz has changes that are not saved."),
                     QMessageBox::NoButton, this);
     box.setInformativeText(tr("Save them?"));
@@ -662,8 +665,8 @@ bool StudioWindow::maybeSave()
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == saveButton)
-        return save();
-    return box.clickedButton() == discard;
+        return QuizDocument::UnsavedChoice::Save;
+    return box.clickedButton() == discard ? QuizDocument::UnsavedChoice::Discard : QuizDocument::UnsavedChoice::Cancel;
 }
 
 void StudioWindow::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quizwindow/quiz_window.h"
+#include "studiocore/quiz_document.h"
 #include "studiocore/quiz_writer.h"
 
 #include <QMainWindow>
@@ -15,7 +16,6 @@ class QListView;
 class QPlainTextEdit;
 class QSpinBox;
 class QuizChecker;
-class QuizDocument;
 
 class RecentFiles;
 
@@ -65,6 +65,7 @@ private:
     void setTabOrderOfForm();
 
     bool maybeSave();
+    QuizDocument::UnsavedChoice askAboutChanges();
     void showMessage(const QString &title, const QString &text, const QStringList &details = {});
     void updateTitle();
     void updateExtraRule();

@@ -3,9 +3,8 @@
 #include "studiocore/edit_commands.h"
 #include "studiocore/picture_import.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QMimeData>
+#include <QPainter>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -49,9 +48,16 @@ QVariant PairsModel::data(const QModelIndex &index, int role) const
             return role == Qt::AccessibleTextRole ? QVariant(tr("no picture")) : QVariant();
         switch (role) {
         case Qt::DisplayRole: return row.picture.name.section(u'/', -1);
-        case Qt::DecorationRole: return thumbnail(row.picture);
+        case Qt::DecorationRole: {
+            const QImage image = thumbnail(row.picture);
+            return image.isNull() ? unreadableMark() : image;
+        }
         case Qt::ToolTipRole:
         case Qt::AccessibleTextRole:
+            if (thumbnail(row.picture).isNull()) {
+                return tr("Picture %1 cannot be shown: it cannot be read as a picture. Choose another file for this "
+                          "pair.").arg(row.picture.name);
+            }
             return tr("Picture %1, %2 × %3 pixels").arg(row.picture.name).arg(row.picture.size.width())
                 .arg(row.picture.size.height());
         default: return {};
@@ -284,16 +290,26 @@ void PairsModel::resetRows(const QList<PairRow> &rows)
     endResetModel();
 }
 
+// Decoded when its row is first shown, with the checker's limits: a picture of a file opened is
+// a stranger's, only its header checked so far. Null when it cannot be read.
 QImage PairsModel::thumbnail(const StudioPicture &picture) const
 {
     if (const auto it = m_thumbnails.constFind(picture.key); it != m_thumbnails.constEnd())
         return *it;
-    QByteArray data = picture.data;
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, picture.format);
-    const QSize size = picture.size.scaled(QSize(4 * kThumbnailHeight, kThumbnailHeight), Qt::KeepAspectRatio);
-    reader.setScaledSize(size);
-    const QImage image = reader.read();
+    const QImage image = QuizFile::readPicture(picture.data, QSize(4 * kThumbnailHeight, kThumbnailHeight));
     m_thumbnails.insert(picture.key, image);
     return image;
+}
+
+// What a row shows for a picture that cannot be read: a crossed box, with the tooltip saying why.
+QImage PairsModel::unreadableMark()
+{
+    QImage mark(kThumbnailHeight, kThumbnailHeight, QImage::Format_ARGB32_Premultiplied);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+    painter.drawRect(mark.rect().adjusted(1, 1, -2, -2));
+    painter.drawLine(5, 5, kThumbnailHeight - 6, kThumbnailHeight - 6);
+    painter.drawLine(5, kThumbnailHeight - 6, kThumbnailHeight - 6, 5);
+    return mark;
 }

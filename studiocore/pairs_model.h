@@ -65,6 +65,7 @@ Q_SIGNALS:
 
 private:
     QImage thumbnail(const StudioPicture &picture) const;
+    static QImage unreadableMark();
 
     QUndoStack *m_undo;
     QList<PairRow> m_rows;

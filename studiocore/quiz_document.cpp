@@ -110,3 +110,15 @@ QString fieldName(QuizDocument::Field field)
     }
     return {};
 }
+
+bool QuizDocument::mayLeave(const std::function<UnsavedChoice()> &ask, const std::function<bool()> &save) const
+{
+    if (!isModified())
+        return true;
+    switch (ask()) {
+    case UnsavedChoice::Save: return save();
+    case UnsavedChoice::Discard: return true;
+    case UnsavedChoice::Cancel: return false;
+    }
+    return false;
+}

@@ -6,6 +6,8 @@
 #include <QUndoStack>
 #include <QVariant>
 
+#include <functional>
+
 class PairsModel;
 
 // The quiz a teacher is making: the form's fields, the pairs (a table model) and the extra
@@ -42,6 +44,13 @@ public:
     // A new quiz or one opened: everything replaced, nothing to undo, no unsaved changes.
     void load(const QuizDraft &draft);
     bool isModified() const { return !m_undo.isClean(); }
+
+    // Before the quiz is closed, or replaced by another or a new one: whether that may go on.
+    // The teacher is asked (ask) only when there are unsaved changes; Save goes on once the quiz
+    // is saved (save says whether it was: a failed or cancelled save keeps the quiz open),
+    // Discard goes on, Cancel stays.
+    enum class UnsavedChoice { Save, Discard, Cancel };
+    bool mayLeave(const std::function<UnsavedChoice()> &ask, const std::function<bool()> &save) const;
 
 Q_SIGNALS:
     void fieldChanged(QuizDocument::Field field);

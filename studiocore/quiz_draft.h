@@ -10,6 +10,8 @@
 
 // A picture as the quiz holds it: the bytes the quiz checker made of the teacher's file (upright,
 // at most QuizFile::kMaxPictureSize), so what the studio shows and saves is what the quiz shows.
+// A picture of a file the studio opened is that file's own bytes, its header checked: it is
+// decoded with the checker's limits when its row is shown, and checked whole on trying and saving.
 struct StudioPicture
 {
     QByteArray data;

@@ -99,6 +99,10 @@
         <translation>Картинка %1, %2 × %3 точки</translation>
     </message>
     <message>
+        <source>Picture %1 cannot be shown: it cannot be read as a picture. Choose another file for this pair.</source>
+        <translation>Картинката %1 не може да бъде показана: не се чете като картинка. Изберете друг файл за тази двойка.</translation>
+    </message>
+    <message>
         <source>Expression</source>
         <translation>Израз</translation>
     </message>

@@ -110,6 +110,14 @@ QByteArray pngOfTexts()
         + png.mid(afterHeader);
 }
 
+// A PNG whose header is sound and whose pixels are not: a byte of its compressed data changed.
+QByteArray pngOfBadPixels()
+{
+    QByteArray bytes = image(64, 64, "png");
+    bytes[bytes.indexOf("IDAT") + 8] = char(bytes[bytes.indexOf("IDAT") + 8] ^ 0x55);
+    return bytes;
+}
+
 QByteArray withPicture(const QByteArray &name) // the picture's line is 6
 {
     return kHead + "[[pair]]\nexpression = \"a\"\nmeaning = \"b\"\npicture = \"" + name + "\"\n" + pairs(1, 2);
@@ -478,6 +486,66 @@ private Q_SLOTS:
         QCOMPARE(result.quiz.pairs[1].expression, u"c"_s);
         QCOMPARE(result.quiz.pairs[1].meaning, u"в, г"_s);
         QCOMPARE(result.quiz.extraMeanings, QStringList{u"д"_s});
+    }
+
+    // A file opened at run time: its pictures' headers checked with the build's limits and nothing
+    // decoded, then each decoded with the same limits when it is shown.
+    void pictureHeaderNowPixelsLater_data()
+    {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<QString>("problem");   // of the header check; empty when it passes
+        QTest::addColumn<QSize>("size");        // as it will be shown
+        QTest::addColumn<QSize>("fit");         // asked of readPicture
+        QTest::addColumn<QSize>("read");        // what readPicture gives; empty when it cannot
+        QTest::newRow("PNG") << image(16, 16, "png") << QString() << QSize(16, 16) << QSize() << QSize(16, 16);
+        QTest::newRow("phone photo on its side") << sidewaysPhoto(40, 20) << QString() << QSize(20, 40) << QSize()
+                                                 << QSize(20, 40);
+        QTest::newRow("large photo on its side, as a thumbnail") << sidewaysPhoto(4000, 3000) << QString() << QSize(480, 640)
+                                                                 << QSize(96, 24) << QSize(18, 24);
+        QTest::newRow("large photo") << image(4000, 3000, "jpeg") << QString() << QSize(853, 640) << QSize()
+                                     << QSize(853, 640);
+        QTest::newRow("PNG of a gigabyte of texts") << pngOfTexts() << QString() << QSize(16, 16) << QSize() << QSize(16, 16);
+        QTest::newRow("PNG with bad pixels") << pngOfBadPixels() << QString() << QSize(64, 64) << QSize() << QSize();
+        QTest::newRow("JPEG claiming 10,000 × 10,000") << hugeJpegHeader() << u"is 10000 × 10000 pixels, too large"_s
+                                                       << QSize() << QSize() << QSize();
+        QTest::newRow("JPEG of thousands of scans") << repeatedScans(5000) << u"is a JPEG of 5010 scans"_s << QSize()
+                                                    << QSize() << QSize();
+        QTest::newRow("text") << QByteArray("id = 1\n") << u"is not a PNG or JPEG image"_s << QSize() << QSize() << QSize();
+    }
+    void pictureHeaderNowPixelsLater()
+    {
+        QFETCH(QByteArray, picture);
+        QFETCH(QString, problem);
+        QFETCH(QSize, size);
+        QFETCH(QSize, fit);
+        QFETCH(QSize, read);
+        write(u"lazy.png"_s, picture);
+        const QuizFile::Result result = QuizFile::check(write(u"lazy.toml"_s, withPicture("lazy.png")),
+                                                        QuizFile::PictureReading::HeaderOnly);
+        QString why;
+        if (!problem.isEmpty()) {
+            QVERIFY(!result.ok());
+            QVERIFY2(result.problems.first().message.contains(problem), qPrintable(result.problems.first().text()));
+            // Given the file itself, the reader still refuses it before decoding.
+            QVERIFY(QuizFile::readPicture(picture, fit, &why).isNull());
+            QVERIFY(!why.isEmpty());
+            return;
+        }
+        QVERIFY2(result.ok(), qPrintable(result.problems.value(0).text()));
+        const QuizFile::Picture &held = result.quiz.pictures.first();
+        QVERIFY(!held.writtenAnew);
+        QCOMPARE(held.size, size);
+        QVERIFY(held.data.size() <= picture.size());
+        const QImage image = QuizFile::readPicture(held.data, fit, &why);
+        QCOMPARE(image.isNull(), read.isEmpty());
+        if (!image.isNull())
+            QCOMPARE(image.size(), read);
+        QCOMPARE(why.isEmpty(), !image.isNull());
+        // The build decodes the same file to the same size, or refuses it.
+        const QuizFile::Result built = QuizFile::check(m_dir.filePath(u"lazy.toml"_s));
+        QCOMPARE(built.ok(), !read.isEmpty());
+        if (built.ok())
+            QCOMPARE(built.quiz.pictures.first().size, size);
     }
 
     void phonePhotoIsScaledDown()

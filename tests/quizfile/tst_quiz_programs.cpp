@@ -4,9 +4,11 @@
 #include "quizwindow/quiz_window.h"
 #include "quizfile/bundle.h"
 #include "quizopen/quiz_open.h"
+#include "widgets/picture_box.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QBuffer>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +124,54 @@ private Q_SLOTS:
                 saveShot(window.pictureWindow(), u"picture"_s);
             }
         }
+        m_window = nullptr;
+    }
+
+    // A file opened at run time has only its pictures' headers checked. A picture whose pixels
+    // cannot be read after all is found out when it is shown, and its box says so.
+    void unreadablePictureSaysSo()
+    {
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+        png[png.indexOf("IDAT") + 8] = char(png[png.indexOf("IDAT") + 8] ^ 0x55);
+        QDir folder(m_dir.filePath(u"unreadable"_s));
+        QVERIFY(folder.mkpath(u"."_s));
+        QFile picture(folder.filePath(u"bad.png"_s));
+        QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write(png) == png.size());
+        picture.close();
+        QFile quiz(folder.filePath(u"quiz.toml"_s));
+        QVERIFY(quiz.open(QIODevice::WriteOnly));
+        quiz.write("id = \"t\"\ncaption = \"T\"\n[[pair]]\nexpression = \"a\"\nmeaning = \"b\"\npicture = \"bad.png\"\n"
+                   "[[pair]]\nexpression = \"c\"\nmeaning = \"d\"\n[[pair]]\nexpression = \"e\"\nmeaning = \"f\"\n");
+        quiz.close();
+        const QuizOpen::Opened opened = QuizOpen::open(quiz.fileName());
+        QVERIFY2(opened.ok(), qPrintable(opened.problems.join(u'\n')));
+
+        QuizWindow window(opened.content);
+        m_window = &window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const auto &[expression, meaning] : {std::pair{u"a"_s, u"b"_s}, {u"c"_s, u"d"_s}, {u"e"_s, u"f"_s}}) {
+            clickText(0, expression);
+            clickText(1, meaning);
+            press(Quiz::Enter);
+        }
+        press(Quiz::Evaluate);
+        const QModelIndexList first = list(2)->model()->match(list(2)->model()->index(0, 0), Qt::DisplayRole, u"a"_s, 1,
+                                                              Qt::MatchStartsWith);
+        QVERIFY(!first.isEmpty());
+        QTest::mouseClick(list(2)->viewport(), Qt::LeftButton, {}, list(2)->visualRect(first.first()).center());
+        press(Quiz::Explain);
+        auto *thumbnail = child<PictureBox>(u"Grafika_0"_s);
+        QVERIFY(thumbnail && !thumbnail->picture().isNull());
+        QCOMPARE(thumbnail->picture().deviceIndependentSize().toSize(), thumbnail->size() - QSize(4, 4));
+        QTest::mouseClick(thumbnail, Qt::LeftButton);
+        QVERIFY(window.pictureWindow() && window.pictureWindow()->isVisible());
+        QCOMPARE(window.pictureWindow()->picture().cacheKey(), thumbnail->picture().cacheKey());
         m_window = nullptr;
     }
 };

@@ -3,6 +3,7 @@
 #include "test_support.h"
 #include "quizwindow/picture_window.h"
 #include "quizwindow/quiz_window.h"
+#include "settingswindow/settings_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -380,6 +381,33 @@ private Q_SLOTS:
         QTimer::singleShot(0, exit, &QAction::trigger);
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // Shown by another program beside its own window (the studio's "Try it"), "Exit" and closing
+    // close the quiz window and what it opened, and the program goes on.
+    void openedByAnotherProgram_data()
+    {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("Exit") << true;
+        QTest::newRow("window closed") << false;
+    }
+    void openedByAnotherProgram()
+    {
+        QFETCH(bool, byExit);
+        QWidget other;
+        other.show();
+        QVERIFY(m_window->endsProgram());
+        m_window->setEndsProgram(false);
+        m_window->menuBar()->actions().at(1)->trigger();
+        QVERIFY(m_window->settingsWindow() && m_window->settingsWindow()->isVisible());
+        QAction *exit = m_window->menuBar()->actions().at(0);
+        QTimer::singleShot(0, m_window.get(), [&] { byExit ? exit->trigger() : void(m_window->close()); });
+        // Runs after the close, unless the close ended the program's loop first.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QApplication::exec(), 7);
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_window->settingsWindow()->isVisible());
+        QVERIFY(other.isVisible());
     }
 
 private:

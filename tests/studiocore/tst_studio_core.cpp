@@ -302,6 +302,88 @@ private Q_SLOTS:
         QCOMPARE(again.draft.pairs[0].explanation, tricky.pairs[0].explanation);
     }
 
+    // Closing, opening another quiz or starting a new one with unsaved changes asks first, and
+    // goes on only once the changes are saved or discarded.
+    void unsavedChanges_data()
+    {
+        QTest::addColumn<int>("edits");     // caption edits; a negative count is undone again
+        QTest::addColumn<int>("choice");    // QuizDocument::UnsavedChoice
+        QTest::addColumn<bool>("saveWorks");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("saveTried");
+        QTest::addColumn<bool>("goesOn");
+        using C = QuizDocument::UnsavedChoice;
+        QTest::newRow("nothing changed") << 0 << int(C::Cancel) << true << false << false << true;
+        QTest::newRow("changed and undone") << -2 << int(C::Cancel) << true << false << false << true;
+        QTest::newRow("save") << 1 << int(C::Save) << true << true << true << true;
+        QTest::newRow("save fails or is cancelled") << 1 << int(C::Save) << false << true << true << false;
+        QTest::newRow("discard") << 2 << int(C::Discard) << true << true << false << true;
+        QTest::newRow("cancel") << 1 << int(C::Cancel) << true << true << false << false;
+    }
+    void unsavedChanges()
+    {
+        QFETCH(int, edits);
+        QFETCH(int, choice);
+        QFETCH(bool, saveWorks);
+        QFETCH(bool, asked);
+        QFETCH(bool, saveTried);
+        QFETCH(bool, goesOn);
+        QuizDocument document;
+        document.load(capitals());
+        for (int i = 0; i < std::abs(edits); ++i)
+            document.setField(QuizDocument::Instructions, u"ред %1"_s.arg(i));
+        if (edits < 0)
+            document.undoStack()->undo();  // typing into one field is one step
+        bool wasAsked = false;
+        bool wasSaved = false;
+        const bool went = document.mayLeave(
+            [&] {
+                wasAsked = true;
+                return QuizDocument::UnsavedChoice(choice);
+            },
+            [&] {
+                wasSaved = true;
+                return saveWorks;
+            });
+        QCOMPARE(wasAsked, asked);
+        QCOMPARE(wasSaved, saveTried);
+        QCOMPARE(went, goesOn);
+    }
+
+    // An opened quiz's pictures are decoded with the checker's limits when their rows are shown;
+    // one whose pixels cannot be read shows a mark and says so, and the rest of the table is intact.
+    void rowPictures_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("picture of the example") << false;
+        QTest::newRow("picture whose pixels cannot be read") << true;
+    }
+    void rowPictures()
+    {
+        QFETCH(bool, damaged);
+        QuizDocument document;
+        document.load(capitals());
+        PairsModel *pairs = document.pairs();
+        StudioPicture picture = pairs->rows().at(0).picture;
+        QVERIFY(!picture.isNull());
+        if (damaged) {
+            const qsizetype data = picture.data.indexOf("IDAT") + 8;
+            QVERIFY(data > 8 && data < picture.data.size());
+            picture.data[data] = char(picture.data[data] ^ 0x55);
+            picture.key = StudioPicture::newKey();
+            pairs->setPicture(0, picture);
+        }
+        const QModelIndex cell = pairs->index(0, PairsModel::Picture);
+        const QImage shown = pairs->data(cell, Qt::DecorationRole).value<QImage>();
+        QVERIFY(!shown.isNull());
+        QVERIFY(shown.height() <= PairsModel::kThumbnailHeight);
+        const QString said = pairs->data(cell, Qt::AccessibleTextRole).toString();
+        QCOMPARE(said.contains(u"cannot be shown"_s), damaged);
+        if (!damaged)
+            QCOMPARE(shown.size(), picture.size.scaled(4 * PairsModel::kThumbnailHeight, PairsModel::kThumbnailHeight, Qt::KeepAspectRatio));
+        QCOMPARE(pairs->data(pairs->index(1, PairsModel::Picture), Qt::DecorationRole).value<QImage>().isNull(), false);
+    }
+
     // A bundle is made only of a quiz that passes, and says why not.
     void bundleRefusesProblems()
     {
