@@ -35,6 +35,7 @@ int refuse(const QString &path, const QStringList &problems)
 
 int main(int argc, char *argv[])
 {
+    FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zort"));
     QApplication::setApplicationVersion(QStringLiteral(ZORT_VERSION));
@@ -49,11 +50,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     QuizOpen::Opened opened;
-    if (!files.isEmpty()) {
+    if (!files.isEmpty())
         opened = QuizOpen::open(files.first());
-        if (!opened.ok())
-            return refuse(files.first(), opened.problems);
-    }
+    fonts.wait();
+    if (!files.isEmpty() && !opened.ok())
+        return refuse(files.first(), opened.problems);
     QuizWindow window(files.isEmpty() ? quizContent() : opened.content);
     setWindowIconAfterFirstFrame(&window, QStringLiteral(":/icons/org.example.zort-%1.png"));
     window.show();

@@ -2,8 +2,9 @@
 // process, and compares first frame and peak memory in the same run. Time from exec is taken here,
 // just before the process is spawned, on the same monotonic clock the probe reads.
 //
-//   zort_startup_ab [--pairs N] [--platform offscreen|xcb]...
-// Without --platform: offscreen, and xcb as well when DISPLAY is set.
+//   zort_startup_ab [--pairs N] [--platform offscreen|xcb]... [--file QUIZ]...
+// Without --platform: offscreen, and xcb as well when DISPLAY is set. Each --file adds the program
+// started on that quiz file or bundle to the rounds, compared with the program on the built-in quiz.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -54,7 +55,7 @@ std::string selfDir()
 }
 
 // One start of program `path` on `platform`; false when it did not report a frame.
-bool runOnce(const std::string &path, const std::string &platform, Sample &out)
+bool runOnce(const std::string &path, const std::string &platform, Sample &out, const std::string &file = {})
 {
     std::vector<std::string> env;
     for (char **e = environ; *e; ++e) {
@@ -78,8 +79,8 @@ bool runOnce(const std::string &path, const std::string &platform, Sample &out)
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
 
-    std::string arg0 = path;
-    char *argv[] = {arg0.data(), nullptr};
+    std::string arg0 = path, arg1 = file;
+    char *argv[] = {arg0.data(), file.empty() ? nullptr : arg1.data(), nullptr};
     pid_t pid = 0;
     const long long execNs = monotonicNs();
     const int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
@@ -202,20 +203,56 @@ int runPlatform(const std::string &dir, const std::string &platform, int pairs)
     return !frameHeld + !rssHeld + !lazy + !noSheets;
 }
 
+// The program on each quiz file beside the program on the built-in quiz, in rounds (built-in, file 1,
+// file 2, ...); returns the number of files that did not start.
+int runFiles(const std::string &dir, const std::string &platform, int pairs, const std::vector<std::string> &files)
+{
+    const std::string product = dir + "/zort_startup_product";
+    std::vector<std::string> variants{std::string()};
+    variants.insert(variants.end(), files.begin(), files.end());
+    std::vector<std::vector<double>> frames(variants.size()), hwm(variants.size());
+    Sample s;
+    for (int i = -1; i < pairs; ++i) { // round -1 warms the page cache
+        for (size_t v = 0; v < variants.size(); ++v) {
+            if (runOnce(product, platform, s, variants[v]) && i >= 0) {
+                frames[v].push_back(s.execToFrameMs);
+                hwm[v].push_back(s.hwmMiB);
+            }
+        }
+    }
+    std::printf("\n== Start-up on %s with a quiz file, in rounds of %zu ==\n", platform.c_str(), variants.size());
+    int failed = 0;
+    const double builtIn = stats(frames[0]).median;
+    for (size_t v = 0; v < variants.size(); ++v) {
+        if (frames[v].empty()) {
+            std::printf("%s: no frame\n", variants[v].c_str());
+            ++failed;
+            continue;
+        }
+        const Stats f = stats(frames[v]);
+        std::printf("%-40s exec -> first frame %.1f (%.1f-%.1f) ms, %.2fx built-in; peak RSS %.1f MiB\n",
+                    v ? variants[v].c_str() : "(built-in quiz)", f.median, f.min, f.max,
+                    builtIn > 0 ? f.median / builtIn : 0, stats(hwm[v]).median);
+    }
+    return failed;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     int pairs = 25;
-    std::vector<std::string> platforms;
+    std::vector<std::string> platforms, files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--pairs" && i + 1 < argc) {
             pairs = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--platform" && i + 1 < argc) {
             platforms.emplace_back(argv[++i]);
+        } else if (arg == "--file" && i + 1 < argc) {
+            files.emplace_back(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: %s [--pairs N] [--platform offscreen|xcb]...\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--pairs N] [--platform offscreen|xcb]... [--file QUIZ]...\n", argv[0]);
             return 2;
         }
     }
@@ -226,8 +263,12 @@ int main(int argc, char **argv)
     }
     const std::string dir = selfDir();
     int missed = 0;
-    for (const std::string &platform : platforms)
-        missed += runPlatform(dir, platform, pairs);
+    for (const std::string &platform : platforms) {
+        if (files.empty())
+            missed += runPlatform(dir, platform, pairs);
+        else
+            missed += runFiles(dir, platform, pairs, files);
+    }
     std::printf("\nstart-up targets missed: %d\n", missed);
     return 0;
 }

@@ -9,6 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#ifdef ZORT_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 QFont designFont()
 {
     return QFont(kDesignFace, kDesignPoints);
@@ -86,4 +90,23 @@ void setWindowIconAfterFirstFrame(QWidget *window, const QString &pathPattern)
     watcher->setParent(window);
     watcher->pattern = pathPattern;
     window->installEventFilter(watcher);
+}
+
+FontConfigPreload::FontConfigPreload()
+{
+#ifdef ZORT_HAVE_FONTCONFIG
+    // Qt's font database calls FcInit() again later, which then finds the configuration loaded.
+    m_thread = std::thread([] { FcInit(); });
+#endif
+}
+
+FontConfigPreload::~FontConfigPreload()
+{
+    wait();
+}
+
+void FontConfigPreload::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }

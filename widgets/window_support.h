@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <functional>
+#include <thread>
 
 class QWidget;
 
@@ -36,3 +37,20 @@ void fitAgainWhenFramed(QWidget *window, std::function<void()> fit);
 // set once the window has shown its first frame: reading the pictures (and loading the image
 // plugins that do it) was a tenth of the work before that frame.
 void setWindowIconAfterFirstFrame(QWidget *window, const QString &pathPattern);
+
+// Reads the system's font configuration on a thread of its own from the start of main(), while the
+// application connects to the display: it was a quarter of the work before the first frame, and
+// the first text shown would otherwise wait for it. wait() before the first widget is made.
+// Without fontconfig (Windows) it does nothing.
+class FontConfigPreload
+{
+public:
+    FontConfigPreload();
+    ~FontConfigPreload();
+    FontConfigPreload(const FontConfigPreload &) = delete;
+    FontConfigPreload &operator=(const FontConfigPreload &) = delete;
+    void wait();
+
+private:
+    std::thread m_thread;
+};
