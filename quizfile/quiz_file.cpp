@@ -6,12 +6,14 @@
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -157,6 +159,8 @@ struct Shape
 {
     int line = 0;  // where the file first nests deeper than kMaxNesting or holds more than kMaxValues
     bool tooDeep = false;
+    int unclosedLine = 0;  // where a text that runs to the end of the file opens: the parser only sees its end
+    QString unclosedQuote;
 };
 
 // Nesting is the brackets still open plus the dots of the key being written; values are counted
@@ -164,6 +168,7 @@ struct Shape
 // reads them.
 Shape shapeOf(QStringView text)
 {
+    Shape shape;
     int line = 1;
     int brackets = 0; // [ and { still open
     int dots = 0;     // dots in the key being written
@@ -175,6 +180,7 @@ Shape shapeOf(QStringView text)
         };
         if (c == u'"' || c == u'\'') {
             const bool multiLine = tripleAt(i, c);
+            const int opened = line;
             const bool escapes = c == u'"';
             i += multiLine ? 3 : 1;
             for (; i < text.size(); ++i) {
@@ -192,6 +198,10 @@ Shape shapeOf(QStringView text)
                             ++i;
                     break;
                 }
+            }
+            if (multiLine && i >= text.size()) {
+                shape.unclosedLine = opened;
+                shape.unclosedQuote = QString(3, c);
             }
             continue;
         }
@@ -216,17 +226,70 @@ Shape shapeOf(QStringView text)
             ++line;
             dots = 0;
         }
-        if (brackets + dots > kMaxNesting)
-            return {line, true};
-        if (values > kMaxValues)
-            return {line, false};
+        if (brackets + dots > kMaxNesting || values > kMaxValues) {
+            shape.line = line;
+            shape.tooDeep = brackets + dots > kMaxNesting;
+            return shape;
+        }
     }
-    return {};
+    return shape;
 }
 
 int lineOf(const toml::node &node)
 {
     return int(node.source().begin.line);
+}
+
+// The parser's error in words a teacher can act on, at the line to mend, for the slips teachers
+// make: one bracket for two, a forgotten [[pair]], a word processor's quotes, a Windows path, a
+// text left open. Anything else keeps the parser's own words.
+std::pair<int, QString> syntaxError(const QString &text, const Shape &shape, int line, const QString &description)
+{
+    static const QRegularExpression tableAsList(uR"(cannot redefine existing table '([^']*)' as array-of-tables)"_s);
+    static const QRegularExpression givenTwice(uR"(cannot redefine existing \w+ '([^']*)')"_s);
+    static const QRegularExpression badEscape(uR"(unknown escape sequence '(\\.?)')"_s);
+    const QStringList lines = TextFile::lines(text);
+    const QString errorLine = lines.value(line - 1);
+    QRegularExpressionMatch m;
+    if ((m = tableAsList.match(description)).hasMatch()) {
+        const QString name = m.captured(1);
+        const QRegularExpression single(u"^\\s*\\[\\s*"_s + QRegularExpression::escape(name) + u"\\s*\\](\\s|#|$)"_s);
+        const qsizetype at = lines.indexOf(single);
+        return {at >= 0 ? int(at) + 1 : line,
+                u"[%1] with one bracket on each side makes one table, but there are several: write [[%1]], with "
+                "two brackets on each side, before every one of them"_s.arg(name)};
+    }
+    if ((m = givenTwice.match(description)).hasMatch()) {
+        const QString key = m.captured(1);
+        if (kPairKeys.contains(key)) {
+            return {line, u"%1 is given a second time in the same pair: is a [[pair]] line missing above this line? "
+                          "Every pair starts with its own [[pair]]"_s.arg(key)};
+        }
+        return {line, u"%1 is given twice: give it once"_s.arg(key)};
+    }
+    if (description.contains(u"could not determine value type"_s)) {
+        static const QString curly = u"“”„‟«»‘’‚‛″"_s;
+        if (std::any_of(errorLine.cbegin(), errorLine.cend(), [](QChar c) { return curly.contains(c); })) {
+            return {line, u"this text is in curly quotes (“ ” or „ “), as a word processor writes them: use straight "
+                          "double quotes (\"), such as caption = \"Столици\"; write quiz files in a plain-text editor"_s};
+        }
+        return {line, u"this value is not something TOML knows: text goes in double quotes, such as caption = "
+                      "\"Столици\", numbers are written as digits, and true or false as they are"_s};
+    }
+    if ((m = badEscape.match(description)).hasMatch()) {
+        return {line, u"in double quotes a backslash (\\) starts a sign such as \\n, and %1 is none: in a file's path "
+                      "write / instead of \\, such as \"snimki/Na.png\"; a backslash in a text is written twice (\\\\)"_s
+                          .arg(m.captured(1))};
+    }
+    if (description.contains(u"end-of-file"_s) && shape.unclosedLine > 0) {
+        return {shape.unclosedLine, u"this text opened with %1 on line %2 is never closed: end it with %1 where it ends"_s
+                                        .arg(shape.unclosedQuote).arg(shape.unclosedLine)};
+    }
+    if (description.contains(u"unescaped control characters"_s) && errorLine.count(u'"') % 2 == 1) {
+        return {line, u"this text's closing double quote is missing: a text in \" \" ends on its own line; for a text "
+                      "of several lines write \"\"\" before and after it"_s};
+    }
+    return {line, u"this is not valid TOML: %1"_s.arg(description)};
 }
 
 // Why a text that is shown on one line (a caption, a list's name, a list item) is not one line,
@@ -240,6 +303,30 @@ QString notOneLine(const QString &text)
             return u"has a tab, which shows as nothing: use a space"_s;
     }
     return QString();
+}
+
+// The file in folder whose name is nearest to a mistyped one, or a null string: a letter or two
+// off, or in other capitals, as a teacher mistypes a picture's name. Only the folder's first
+// entries are looked at, so a folder of a million files costs no more than a large one.
+QString nearestName(const QDir &folder, const QString &name)
+{
+    constexpr int kMaxEntries = 2000;
+    const QString wanted = name.toCaseFolded();
+    const int allowed = int(qMax<qsizetype>(2, wanted.size() / 4));
+    QString best;
+    int bestDistance = allowed + 1;
+    QDirIterator entries(folder.path(), QDir::Files | QDir::Hidden | QDir::System);
+    for (int seen = 0; seen < kMaxEntries && entries.hasNext(); ++seen) {
+        const QString candidate = entries.nextFileInfo().fileName();
+        const QString folded = candidate.toCaseFolded();
+        if (qAbs(folded.size() - wanted.size()) > allowed || !TextFile::badCharacter(candidate).isNull())
+            continue;
+        if (const int d = editDistance(folded, wanted); d < bestDistance) {
+            bestDistance = d;
+            best = candidate;
+        }
+    }
+    return best;
 }
 
 // Collects what one quiz file says, with the lines things were said on.
@@ -296,9 +383,11 @@ private:
     Quiz &quiz() { return m_result.quiz; }
     // Where each pair and extra meaning came from, for the checks of the whole quiz.
     struct Origin { QString file; int line; };
-    QList<Origin> m_pairOrigins;
+    struct PairOrigin { Origin expression, meaning; }; // each text's own line, to mend it there
+    QList<PairOrigin> m_pairOrigins;
     QList<Origin> m_extraOrigins;
     QHash<QString, int> m_pictureIndex;
+    bool m_pairsTableFailed = false;
 };
 
 void Reader::unknownKeys(const toml::table &table, const QStringList &known, const QString &where)
@@ -389,7 +478,8 @@ void Reader::read(const QByteArray &bytes)
         problem(decoded.badLine, decoded.problem);
         return;
     }
-    if (const Shape shape = shapeOf(decoded.text); shape.tooDeep) {
+    const Shape shape = shapeOf(decoded.text);
+    if (shape.tooDeep) {
         problem(shape.line, u"keys, tables or lists here are nested more than %1 levels deep; a quiz file needs 2 "
                             "or 3: write the keys out flat, as the example quizzes do"_s.arg(kMaxNesting));
         return;
@@ -403,11 +493,9 @@ void Reader::read(const QByteArray &bytes)
     toml::parse_result parsed = toml::parse(std::string_view(utf8.constData(), size_t(utf8.size())));
     if (!parsed) {
         const toml::parse_error &error = parsed.error();
-        const QString description = fromToml(error.description());
-        // The usual slip: text without its double quotes.
-        const QString hint = description.contains(u"could not determine value type"_s)
-            ? u" (text goes in double quotes, such as caption = \"Столици\")"_s : QString();
-        problem(int(error.source().begin.line), u"this is not valid TOML: %1%2"_s.arg(description, hint));
+        const auto [line, message] = syntaxError(decoded.text, shape, int(error.source().begin.line),
+                                                 fromToml(error.description()));
+        problem(line, message);
         return;
     }
     const toml::table &top = parsed.table();
@@ -445,7 +533,10 @@ void Reader::read(const QByteArray &bytes)
     }
     readWindow(top);
     readPairs(top);
+    const qsizetype problemsBefore = m_result.problems.size() + m_unkept;
     readPairsFile(top);
+    // A table that could not be read has had its say; "no pairs" would only mislead.
+    m_pairsTableFailed = m_result.problems.size() + m_unkept > problemsBefore;
     readExtraMeanings(top);
     checkWhole(top);
 }
@@ -511,7 +602,9 @@ void Reader::readPairs(const toml::table &top)
                                              m_dir.path());
         }
         quiz().pairs.append(pair);
-        m_pairOrigins.append({m_path, lineOf(table)});
+        // A missing text is reported at its [[pair]] line, a given one at its own.
+        auto at = [&](const char *key) { const toml::node *value = table.get(key); return lineOf(value ? *value : table); };
+        m_pairOrigins.append(PairOrigin{{m_path, at("expression")}, {m_path, at("meaning")}});
     }
 }
 
@@ -569,7 +662,7 @@ void Reader::readPairsFile(const toml::table &top)
         if (!row.picture.isEmpty())
             pair.picture = picture(row.picture, row.line, shown, QFileInfo(path).absolutePath());
         quiz().pairs.append(pair);
-        m_pairOrigins.append({shown, row.line});
+        m_pairOrigins.append(PairOrigin{{shown, row.line}, {shown, row.line}});
     }
 }
 
@@ -600,15 +693,34 @@ bool Reader::readFile(const QString &file, const QString &base, int line, const 
     };
     if (file.trimmed().isEmpty())
         return refuse(u"names no file: write the file's name"_s);
-    if (!TextFile::badCharacter(file).isNull() || !notOneLine(file).isNull())
-        return refuse(u"has a sign no file name may hold: rename the file"_s);
+    if (!TextFile::badCharacter(file).isNull() || !notOneLine(file).isNull()) {
+        // "snimki\new.png" in double quotes is "snimki", a line break, "ew.png".
+        return refuse(u"has a sign no file name may hold: rename the file; in a Windows path such as snimki\\new.png "
+                      "the backslash starts such a sign, so write / instead: \"snimki/new.png\""_s);
+    }
+
     if (QDir::isAbsolutePath(file) || file.split(u'/').contains(u".."_s)) {
         return refuse(u"is outside the quiz's folder: a quiz reads only files in its own folder and the folders "
                       "within it; copy the file there and name it from there, such as \"flags/bg.png\""_s);
     }
     const QFileInfo info(QDir(base).filePath(file));
-    if (!info.exists()) // a link to nothing is missing too
-        return refuse(u"is missing: put the file beside the quiz file, or correct its name"_s);
+    if (!info.exists() && file.contains(u'\\')) {
+        QString slashes = file;
+        return refuse(u"is missing: in a file's path write / instead of \\, such as %1"_s
+                          .arg(quoted(slashes.replace(u'\\', u'/'))));
+    }
+    if (!info.exists()) { // a link to nothing is missing too
+        // Only a folder inside the quiz's own is looked into.
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        const bool inside = !m_folder.isEmpty() && !folder.isEmpty()
+            && (folder == m_folder || folder.startsWith(m_folder.endsWith(u'/') ? m_folder : m_folder + u'/'));
+        const QString near = inside ? nearestName(QDir(folder), info.fileName()) : QString();
+        if (near.isEmpty())
+            return refuse(u"is missing: put the file beside the quiz file, or correct its name"_s);
+        const qsizetype slash = file.lastIndexOf(u'/');
+        return refuse(u"is missing: did you mean %1? Correct the name, or put the file beside the quiz file"_s
+                          .arg(quoted(file.first(slash + 1) + near)));
+    }
     const QString canonical = info.canonicalFilePath();
     const QString inside = m_folder.endsWith(u'/') ? m_folder : m_folder + u'/';
     if (m_folder.isEmpty() || !(canonical.startsWith(inside) || canonical == m_folder)) {
@@ -883,10 +995,10 @@ void Reader::checkWhole(const toml::table &top)
                 "smaller quizzes"_s.arg(n).arg(n + extra).arg(kMaxItems)});
     }
     for (int i = 0; i < pairs.size(); ++i) {
-        checkText(pairs[i].expression, m_pairOrigins[i], u"expression"_s);
-        checkText(pairs[i].meaning, m_pairOrigins[i], u"meaning"_s);
-        repeated(expressions, pairs[i].expression, m_pairOrigins[i], u"expression"_s);
-        repeated(meanings, pairs[i].meaning, m_pairOrigins[i], u"meaning"_s);
+        checkText(pairs[i].expression, m_pairOrigins[i].expression, u"expression"_s);
+        checkText(pairs[i].meaning, m_pairOrigins[i].meaning, u"meaning"_s);
+        repeated(expressions, pairs[i].expression, m_pairOrigins[i].expression, u"expression"_s);
+        repeated(meanings, pairs[i].meaning, m_pairOrigins[i].meaning, u"meaning"_s);
     }
     for (int i = 0; i < quiz().extraMeanings.size(); ++i) {
         checkText(quiz().extraMeanings[i], m_extraOrigins[i], u"extra meaning"_s);
@@ -894,6 +1006,8 @@ void Reader::checkWhole(const toml::table &top)
     }
 
     if (n == 0) {
+        if (m_pairsTableFailed)
+            return;
         report({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_s});
         return;
     }

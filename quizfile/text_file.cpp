@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace TextFile {
@@ -21,6 +23,19 @@ bool looksLikeWindows1251(const QByteArray &bytes)
             ++letters;
     }
     return high > 0 && letters * 2 > high;
+}
+
+// Excel's "Unicode Text" and some Notepads save UTF-16: two bytes a letter, so every other byte of
+// Latin text is zero, with or without a byte-order mark in front.
+bool looksLikeUtf16(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    const QByteArrayView start = bytes.first(qMin<qsizetype>(bytes.size(), 4096));
+    std::array<qsizetype, 2> zeros{};
+    for (qsizetype i = 0; i < start.size(); ++i)
+        zeros[size_t(i % 2)] += start[i] == '\0';
+    return start.size() >= 4 && qMax(zeros[0], zeros[1]) * 4 >= start.size() && qMin(zeros[0], zeros[1]) * 8 < start.size();
 }
 
 // Where the first sign no text may hold is, or -1; its code point in *found.
@@ -68,6 +83,16 @@ QString badCharacter(QStringView text)
 Decoded decode(const QByteArray &bytes)
 {
     Decoded result;
+    static const QString saveAsUtf8 =
+        u"in Notepad choose \"Save as\" and the encoding \"UTF-8\"; in LibreOffice choose \"Save as\", tick \"Edit "
+        "filter settings\" and the character set \"Unicode (UTF-8)\"; in Excel choose \"Save as\" and the type "
+        "\"CSV UTF-8 (Comma delimited)\""_s;
+    if (looksLikeUtf16(bytes)) {
+        result.badLine = 1;
+        result.problem = u"the file is UTF-16 text (two bytes a letter, what Excel calls \"Unicode Text\"), not UTF-8. "
+                         "Save it as UTF-8: "_s + saveAsUtf8;
+        return result;
+    }
     QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
@@ -99,12 +124,11 @@ Decoded decode(const QByteArray &bytes)
     result.text.clear();
     result.badLine = line;
     if (looksLikeWindows1251(bytes.mid(0))) {
-        result.problem = u"the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: "
-                         "in Notepad choose \"Save as\" and the encoding \"UTF-8\"; in LibreOffice choose \"Save as\", "
-                         "tick \"Edit filter settings\" and the character set \"Unicode (UTF-8)\""_s;
+        result.problem = u"the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: "_s
+            + saveAsUtf8;
     } else {
-        result.problem = u"the file is not UTF-8 text (this line has bytes that are not UTF-8): save it as UTF-8 "
-                         "text in your editor"_s;
+        result.problem = u"the file is not UTF-8 text (this line has bytes that are not UTF-8). Save it as UTF-8: "_s
+            + saveAsUtf8;
     }
     return result;
 }

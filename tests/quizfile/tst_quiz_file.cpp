@@ -174,12 +174,12 @@ private Q_SLOTS:
                                              << "quiz.toml" << 1 << "cannot name a program";
         QTest::newRow("no caption") << "id = \"t\"\n" + pairs(1, 1) << none << none << "quiz.toml" << 1 << "the window caption is missing";
         QTest::newRow("empty meaning") << ok + "[[pair]]\nexpression = \"a\"\nmeaning = \" \"\n" << none << none
-                                       << "quiz.toml" << 12 << "the meaning is empty";
+                                       << "quiz.toml" << 14 << "the meaning is empty";
         QTest::newRow("no pairs") << kHead << none << none << "quiz.toml" << 1 << "the quiz has no pairs";
         QTest::newRow("expression twice") << ok + "[[pair]]\nexpression = \"e2\"\nmeaning = \"x\"\n" << none << none
-                                          << "quiz.toml" << 12 << "the expression \"e2\" is given twice, here and on line 6";
+                                          << "quiz.toml" << 13 << "the expression \"e2\" is given twice, here and on line 7";
         QTest::newRow("meaning twice, as an extra") << kHead + "extra_meanings = [\"m1\"]\n" + pairs(1, 3) << none << none
-                                                    << "quiz.toml" << 3 << "the meaning \"m1\" is given twice, here and on line 4";
+                                                    << "quiz.toml" << 3 << "the meaning \"m1\" is given twice, here and on line 6";
         QTest::newRow("top-level key after a pair") << ok + "extra_meanings = [\"x\"]\n" << none << none
                                                     << "quiz.toml" << 12 << "extra_meanings belongs at the top of the file";
         QTest::newRow("never graded") << kHead + "extra_meanings = [\"x\", \"y\"]\n" + pairs(1, 5) << none << none
@@ -221,6 +221,81 @@ private Q_SLOTS:
             all << problem.text();
         QVERIFY2(std::any_of(all.cbegin(), all.cend(), [&](const QString &p) { return p.startsWith(expected) && p.contains(message); }),
                  qPrintable(all.join(u'\n')));
+    }
+
+    // What a teacher meets: the slips teachers make, each told in plain words at the line to mend,
+    // and nothing that is not so.
+    void teacherMessages_data()
+    {
+        QTest::addColumn<QVariantMap>("files");   // name: bytes, in a folder of the row's own
+        QTest::addColumn<QString>("file");        // the problem's file
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("absent");      // said of no line
+        const QString quiz = u"quiz.toml"_s;
+        const QString table = u"table.csv"_s;
+        const QByteArray ok = kHead + pairs(1, 3); // [[pair]] on lines 3, 6 and 9
+        auto row = [&](const char *name, const QVariantMap &files, const QString &file, int line, const QString &english,
+                       const QString &absent = QString()) {
+            QTest::newRow(name) << files << file << line << english << absent;
+        };
+        // Exact lines: a text's own, not its pair's.
+        row("empty expression", {{quiz, ok + "[[pair]]\nexpression = \"\"\nmeaning = \"x\"\n"}}, quiz, 13,
+            u"the expression is empty"_s);
+        row("meaning given twice", {{quiz, ok + "[[pair]]\nexpression = \"x\"\nmeaning = \"m2\"\n"}}, quiz, 14,
+            u"the meaning \"m2\" is given twice, here and on line 8"_s);
+        // Encodings: only what is true, UTF-16 by its name, and Excel's way to UTF-8.
+        row("table not UTF-8, nothing after", {{quiz, withTable()}, {table, QByteArray("a;b\n\xEC\xE5\xE0;\xE0\n")}}, table, 2,
+            u"in Excel choose \"Save as\" and the type \"CSV UTF-8 (Comma delimited)\""_s, u"no pairs"_s);
+        row("table in UTF-16", {{quiz, withTable()}, {table, QByteArray("\xFF\xFE" "a\0\t\0b\0\n\0", 10)}}, table, 1,
+            u"the file is UTF-16 text"_s, u"no pairs"_s);
+        row("quiz file in UTF-16 without a mark", {{quiz, QByteArray("i\0d\0 \0=\0 \0\"\0t\0\"\0\n\0", 18)}}, quiz, 1,
+            u"the file is UTF-16 text"_s, u"Windows-1251"_s);
+        // The parser's errors in plain words.
+        row("[pair] for [[pair]]", {{quiz, kHead + "[pair]\nexpression = \"a\"\nmeaning = \"b\"\n" + pairs(1, 2)}}, quiz, 3,
+            u"write [[pair]], with two brackets on each side"_s, u"redefine"_s);
+        row("forgotten [[pair]]", {{quiz, ok + "expression = \"x\"\nmeaning = \"y\"\n"}}, quiz, 12,
+            u"expression is given a second time in the same pair: is a [[pair]] line missing above this line?"_s);
+        row("curly quotes", {{quiz, "id = \"t\"\ncaption = „Столици“\n" + pairs(1, 3)}}, quiz, 2,
+            u"this text is in curly quotes"_s, u"determine value type"_s);
+        row("Windows path", {{quiz, withPicture("snimki\\Na.png")}}, quiz, 6,
+            u"in a file's path write / instead of \\, such as \"snimki/Na.png\""_s, u"escape sequence"_s);
+        row("Windows path with the backslash written twice", {{quiz, withPicture("snimki\\\\Na.png")}}, quiz, 6,
+            u"is missing: in a file's path write / instead of \\, such as \"snimki/Na.png\""_s);
+        row("unclosed \"\"\"", {{quiz, kHead + "instructions = \"\"\"\nСвържете\n" + pairs(1, 3)}}, quiz, 3,
+            u"this text opened with \"\"\" on line 3 is never closed"_s, u"end-of-file"_s);
+        row("unclosed \"", {{quiz, "id = \"t\"\ncaption = \"Столици\n" + pairs(1, 3)}}, quiz, 2,
+            u"this text's closing double quote is missing"_s, u"control characters"_s);
+        // A mistyped picture's name, with the files beside it.
+        row("picture name mistyped", {{quiz, withPicture("flags/bq.png")}, {u"flags/bg.png"_s, image(4, 4, "png")}}, quiz, 6,
+            u"the picture \"flags/bq.png\" is missing: did you mean \"flags/bg.png\"?"_s);
+        row("picture name in other capitals", {{quiz, withPicture("BG.PNG")}, {u"bg.png"_s, image(4, 4, "png")}}, quiz, 6,
+            u"did you mean \"bg.png\"?"_s);
+        row("picture name far from any", {{quiz, withPicture("flags/ro.png")}, {u"flags/bulgaria.png"_s, image(4, 4, "png")}}, quiz,
+            6, u"the picture \"flags/ro.png\" is missing: put the file"_s, u"did you mean"_s);
+    }
+    void teacherMessages()
+    {
+        QFETCH(QVariantMap, files);
+        QFETCH(QString, file);
+        QFETCH(int, line);
+        QFETCH(QString, english);
+        QFETCH(QString, absent);
+        const QString folder = u"teacher-"_s + QString::fromLatin1(QTest::currentDataTag()).toHtmlEscaped().replace(u'"', u'q');
+        QVERIFY(QDir(m_dir.path()).mkpath(folder));
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            QVERIFY(QDir(m_dir.path()).mkpath(QFileInfo(folder + u'/' + it.key()).path()));
+            write(folder + u'/' + it.key(), it.value().toByteArray());
+        }
+        const QuizFile::Result result = QuizFile::check(m_dir.filePath(folder + u"/quiz.toml"_s));
+        QStringList all;
+        for (const QuizFile::Problem &problem : result.problems)
+            all << problem.text();
+        const QString expected = m_dir.filePath(folder + u'/' + file) + u':' + QString::number(line) + u": "_s;
+        QVERIFY2(std::any_of(all.cbegin(), all.cend(), [&](const QString &p) { return p.startsWith(expected) && p.contains(english); }),
+                 qPrintable(all.join(u'\n')));
+        if (!absent.isEmpty())
+            QVERIFY2(!all.join(u'\n').contains(absent), qPrintable(all.join(u'\n')));
     }
 
     // Quiz folders as a stranger might send them: files outside the folder or that are no files,
