@@ -37,6 +37,7 @@ class TestScreenReader : public QObject
     int m_pty = -1;
     int m_ptySlave = -1;
     QByteArray m_log;
+    QElapsedTimer m_sinceLogged;
     // Written as it comes, so that even a run CTest stops leaves what Orca did for its reader.
     QFile m_logFile{u"tst_screen_reader-orca.log"_s};
     qsizetype m_stepStart = 0;
@@ -81,6 +82,7 @@ class TestScreenReader : public QObject
             m_logFile.write(buffer, n);
         }
         m_logFile.flush();
+        m_sinceLogged.start();
     }
     // Polls until done() holds; false after waitMs, or at once when Orca or the program is gone.
     template<typename Done>
@@ -332,15 +334,7 @@ private Q_SLOTS:
         // All of it, then a moment's quiet for anything said that should not be.
         if (!waitFor([&] { return heardInOrder(spoken(m_stepStart), heard) == heard.size(); }))
             QFAIL(qPrintable(failure(u"not heard in this order: "_s + heard.join(u" | "_s))));
-        QElapsedTimer quiet;
-        qsizetype size = -1;
-        if (!waitFor([&] {
-                if (m_log.size() != size) {
-                    size = m_log.size();
-                    quiet.start();
-                }
-                return quiet.elapsed() >= 250;
-            }))
+        if (!waitFor([&] { return m_sinceLogged.elapsed() >= 250; }))
             QFAIL(qPrintable(failure(u"Orca did not fall quiet"_s)));
         const QString said = spoken(m_stepStart).join(u" | "_s);
         for (const QString &text : notHeard) {
