@@ -772,33 +772,34 @@ int jpegScans(QByteArrayView bytes)
 // A PNG's chunks that decoding needs, up to IEND: the picture, its palette and transparency, and
 // its colour space. Texts are left out before the decoder sees them, since each may unpack to
 // megabytes, and so is whatever follows IEND.
-QByteArray pngToDecode(QByteArrayView bytes)
+QByteArray pngToDecode(const QByteArray &bytes)
 {
     static const QByteArrayList kKept{"IHDR", "PLTE", "IDAT", "IEND", "tRNS", "gAMA", "cHRM", "sRGB", "iCCP"};
-    QByteArray kept = bytes.first(qMin<qsizetype>(8, bytes.size())).toByteArray(); // the signature
+    QByteArray kept = bytes.first(qMin<qsizetype>(8, bytes.size())); // the signature
     bool profile = false;
     for (qsizetype at = 8; at + 12 <= bytes.size();) {
         const qint64 length = qFromBigEndian<quint32>(bytes.data() + at);
         if (length > bytes.size() - at - 12)
             break; // cut short: the decoder says so
-        const QByteArray type = bytes.sliced(at + 4, 4).toByteArray();
+        const QByteArray type = bytes.sliced(at + 4, 4);
         const qsizetype end = at + 12 + qsizetype(length);
         if (kKept.contains(type) && !(type == "iCCP" && std::exchange(profile, true)))
-            kept += bytes.sliced(at, end - at);
+            kept += QByteArrayView(bytes).sliced(at, end - at);
         at = end;
         if (type == "IEND")
             break;
     }
-    return kept;
+    // The same bytes when nothing was left out (most pictures), shared rather than copied.
+    return kept.size() == bytes.size() ? bytes : kept;
 }
 
 // A JPEG without its comments and application segments before the first scan, but for what
 // decoding uses: JFIF, the first Exif (its orientation), a colour profile and Adobe's colour
 // transform. The decoder keeps such segments in memory, and a file may hold 50 MB of them. Stray
 // bytes between segments are dropped, as the decoder skips them too.
-QByteArray jpegToDecode(QByteArrayView bytes)
+QByteArray jpegToDecode(const QByteArray &bytes)
 {
-    QByteArray kept = bytes.first(qMin<qsizetype>(2, bytes.size())).toByteArray(); // SOI
+    QByteArray kept = bytes.first(qMin<qsizetype>(2, bytes.size())); // SOI
     bool exif = false;
     qsizetype i = 2;
     while (i + 4 <= bytes.size()) {
@@ -812,15 +813,18 @@ QByteArray jpegToDecode(QByteArrayView bytes)
         const qsizetype end = i + 2 + ((uchar(bytes[i + 2]) << 8) | uchar(bytes[i + 3]));
         if (end > bytes.size())
             break;
-        const QByteArrayView body = bytes.sliced(i + 4, end - i - 4);
+        const QByteArrayView body = QByteArrayView(bytes).sliced(i + 4, end - i - 4);
         const bool application = marker >= 0xE0 && marker <= 0xEF;
         const bool used = marker == 0xE0 || (marker == 0xE1 && body.startsWith("Exif") && !std::exchange(exif, true))
             || (marker == 0xE2 && body.startsWith("ICC_PROFILE")) || (marker == 0xEE && body.startsWith("Adobe"));
         if (marker != 0xFE && (!application || used))
-            kept += bytes.sliced(i, end - i);
+            kept += QByteArrayView(bytes).sliced(i, end - i);
         i = end;
     }
-    return kept.append(bytes.sliced(qMin(i, bytes.size())));
+    // The same bytes when nothing was left out (most photos), shared rather than copied.
+    if (kept.size() == qMin(i, bytes.size()))
+        return bytes;
+    return kept.append(QByteArrayView(bytes).sliced(qMin(i, bytes.size())));
 }
 
 // The picture as the program will hold it: the pixels alone, in sRGB, written anew by Qt's own
