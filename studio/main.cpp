@@ -1,7 +1,7 @@
 #include "studio/studio_window.h"
+#include "widgets/window_support.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
@@ -22,15 +22,14 @@ bool wantsBulgarian()
 
 int main(int argc, char *argv[])
 {
+    // As the quiz program starts: the font configuration read while the application connects to
+    // the display, the window icon read after the first frame.
+    FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"zort-studio"_s);
     QApplication::setOrganizationName(u"zort"_s);
     QApplication::setApplicationVersion(QStringLiteral(ZORT_VERSION));
     QGuiApplication::setDesktopFileName(u"org.example.zort.studio"_s);
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(u":/icons/org.example.zort-%1.png"_s.arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
 
     QTranslator studio;
     QTranslator qt;
@@ -48,7 +47,9 @@ int main(int argc, char *argv[])
                             << '\n';
         return 2;
     }
+    fonts.wait();
     StudioWindow window;
+    setWindowIconAfterFirstFrame(&window, u":/icons/org.example.zort-%1.png"_s);
     window.show();
     if (!files.isEmpty())
         window.openFile(files.first());
