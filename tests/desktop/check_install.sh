@@ -53,6 +53,15 @@ if [ -z "$caption" ]; then
     else
         fail "no launcher $studio"
     fi
+    # Its own metainfo, for software centres (validate-tree below checks it with the others).
+    studio_metainfo=$share/metainfo/$id.studio.metainfo.xml
+    if [ -f "$studio_metainfo" ]; then
+        grep -q "<launchable type=\"desktop-id\">$id.studio.desktop</launchable>" "$studio_metainfo" ||
+            fail "the studio's metainfo does not launch $id.studio.desktop"
+        grep -q "<binary>zort-studio</binary>" "$studio_metainfo" || fail "the studio's metainfo does not provide zort-studio"
+    else
+        fail "no metainfo $studio_metainfo"
+    fi
 fi
 
 if [ -f "$desktop" ]; then
