@@ -294,10 +294,15 @@ void QuizWindow::showButtons()
 
 // --- Pictures ------------------------------------------------------------------------------------
 
+QString QuizWindow::unreadablePictureText()
+{
+    return QStringLiteral("Картината не може да бъде показана");
+}
+
 // A picture held as bytes. A stranger's file is decoded with its reader's limits, and one that
 // cannot be read after all (its header was checked when the file was opened, its data only now)
 // shows as a box that says so.
-QPixmap QuizWindow::pictureFromData(const QByteArray &data) const
+QPixmap QuizWindow::pictureFromData(const QByteArray &data)
 {
     const Content &content = m_quiz.content();
     if (!content.readPicture) {
@@ -308,6 +313,8 @@ QPixmap QuizWindow::pictureFromData(const QByteArray &data) const
     const QImage image = content.readPicture(data);
     if (!image.isNull())
         return QPixmap::fromImage(image);
+    if (!m_unreadable.isNull())
+        return m_unreadable;
     const QSize size = m_pictureBoxes[0]->size() - QSize(4, 4); // within the box's frame
     const qreal ratio = devicePixelRatioF();
     QPixmap unreadable(size * ratio);
@@ -320,7 +327,9 @@ QPixmap QuizWindow::pictureFromData(const QByteArray &data) const
     painter.setFont(small);
     painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
     painter.drawText(QRect(QPoint(0, 0), size).adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Картината не може да бъде показана"));
+                     unreadablePictureText());
+    painter.end();
+    m_unreadable = unreadable;
     return unreadable;
 }
 
@@ -343,7 +352,11 @@ QPixmap QuizWindow::picture(int contentNumber)
 void QuizWindow::showThumbnail()
 {
     const int k = m_quiz.thumbnail();
-    m_pictureBoxes[0]->setPicture(k != 0 ? picture(k) : QPixmap());
+    const QPixmap shown = k != 0 ? picture(k) : QPixmap();
+    m_pictureBoxes[0]->setPicture(shown);
+    // A screen reader says it too.
+    const bool unreadable = !shown.isNull() && shown.cacheKey() == m_unreadable.cacheKey();
+    m_pictureBoxes[0]->setAccessibleDescription(unreadable ? unreadablePictureText() : QString());
 }
 
 void QuizWindow::showPictureWindow()

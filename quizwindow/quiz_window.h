@@ -40,6 +40,8 @@ public:
     SettingsWindow *settingsWindow() const { return m_settings; }
     PictureWindow *pictureWindow() const { return m_pictureWindow; }
     bool endsProgram() const { return m_endsProgram; }
+    // What the picture box shows and says for a picture that cannot be read.
+    static QString unreadablePictureText();
     void setEndsProgram(bool ends);
 
 public Q_SLOTS:
@@ -64,7 +66,7 @@ private:
     void showThumbnail();
     void showPictureWindow();
     QPixmap picture(int contentNumber);
-    QPixmap pictureFromData(const QByteArray &data) const;
+    QPixmap pictureFromData(const QByteArray &data);
 
     Quiz m_quiz;
     AppearanceStore m_appearance; // the appearance settings; only the settings window reads them
@@ -80,6 +82,7 @@ private:
     Announcer *m_announcer = nullptr;
 
     QHash<int, QPixmap> m_pictures;
+    QPixmap m_unreadable; // shown for every picture whose pixels cannot be read
     int m_outerWidthPx = 0;
     bool m_endsProgram = true;
 };

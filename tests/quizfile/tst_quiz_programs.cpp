@@ -169,6 +169,7 @@ private Q_SLOTS:
         auto *thumbnail = child<PictureBox>(u"Grafika_0"_s);
         QVERIFY(thumbnail && !thumbnail->picture().isNull());
         QCOMPARE(thumbnail->picture().deviceIndependentSize().toSize(), thumbnail->size() - QSize(4, 4));
+        QCOMPARE(thumbnail->accessibleDescription(), QuizWindow::unreadablePictureText());
         QTest::mouseClick(thumbnail, Qt::LeftButton);
         QVERIFY(window.pictureWindow() && window.pictureWindow()->isVisible());
         QCOMPARE(window.pictureWindow()->picture().cacheKey(), thumbnail->picture().cacheKey());
