@@ -28,6 +28,7 @@ function(zort_quiz_content target quiz name)
     set(out "${CMAKE_BINARY_DIR}/quiz-content/${target}-${name}")
     set(outputs "${out}/${name}.cpp" "${out}/${name}.qrc")
     set(fill)
+    set(compress)
     if(ARG_LAUNCHER)
         set(data "${PROJECT_SOURCE_DIR}/data")
         set(launcher "${CMAKE_BINARY_DIR}/data/${ARG_LAUNCHER}")
@@ -36,10 +37,18 @@ function(zort_quiz_content target quiz name)
                          --fill "${launcher}.metainfo.xml.in" "${launcher}.metainfo.xml"
                          --fill "${data}/quiz-package.cmake.in" "${package}")
         list(APPEND outputs "${launcher}.desktop" "${launcher}.metainfo.xml" "${package}")
+        # The package's changelog, with the version the tool gave the package (data/package.cmake).
+        if(NOT WIN32)
+            set(changelog "${CMAKE_BINARY_DIR}/data/changelog")
+            list(APPEND fill --fill "${changelog}.in" "${changelog}")
+            list(APPEND outputs "${changelog}" "${changelog}.gz")
+            set(compress COMMAND sh -c "gzip -9nc \"$0\" > \"$0.gz\"" "${changelog}")
+        endif()
     endif()
     add_custom_command(
         OUTPUT ${outputs}
         COMMAND ${ZORT_QUIZ_COMMAND} generate "${quiz}" "${out}" ${name} ${fill}
+        ${compress}
         # Not the quiz file: DEPENDS splits a path at ';' and reads '\' as '/'. The tool's DEPFILE
         # names it, with every other file the quiz was read from.
         DEPENDS ${ZORT_QUIZ_COMMAND}

@@ -7,7 +7,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ZORT_PROGRAM})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR zort.example.org)
-set(CPACK_PACKAGE_CONTACT "zort.example.org <zort@example.org>")
+set(CPACK_PACKAGE_CONTACT "${ZORT_PACKAGE_CONTACT}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_CMAKE_PROJECTS
     "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/" "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
@@ -38,11 +38,20 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 
-execute_process(COMMAND date -R -u -d ${ZORT_RELEASE_DATE}
-                OUTPUT_VARIABLE ZORT_RELEASE_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-configure_file(debian/changelog.in changelog @ONLY)
-execute_process(COMMAND gzip -9nc changelog WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+if(ZORT_QUIZ)
+    # A quiz's version and author are known once the quiz tool has read it: it fills this in and
+    # compresses it when it builds (cmake/ZortQuiz.cmake).
+    set(QUIZ_VERSION @QUIZ_VERSION@)
+    set(QUIZ_MAINTAINER @QUIZ_MAINTAINER@)
+    set(QUIZ_CHANGELOG_DATE @QUIZ_CHANGELOG_DATE@)
+    configure_file(debian/quiz-changelog.in changelog.in @ONLY)
+else()
+    execute_process(COMMAND date -R -u -d ${ZORT_RELEASE_DATE}
+                    OUTPUT_VARIABLE ZORT_RELEASE_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    configure_file(debian/changelog.in changelog @ONLY)
+    execute_process(COMMAND gzip -9nc changelog WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+                    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+endif()
 install(FILES debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${ZORT_PROGRAM} COMPONENT debian EXCLUDE_FROM_ALL)
 

@@ -1,6 +1,7 @@
 #include "quizfile/generate.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -223,6 +224,36 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
     return QString();
 }
 
+namespace {
+
+// A CMake bracket argument is taken as it stands, with no variable or escape evaluated; its
+// closing bracket gets more = signs than any run in the text.
+QString cmakeBracket(const QString &text)
+{
+    QString equals = u"="_s;
+    while (text.contains(u']' + equals + u']'))
+        equals += u'=';
+    return u'[' + equals + u'[' + text + u']' + equals + u']';
+}
+
+// When this tool first wrote the quiz's package files, once for all of them: it runs again only
+// when the quiz changed.
+const QDateTime &madeAt()
+{
+    static const QDateTime now = QDateTime::currentDateTimeUtc();
+    return now;
+}
+
+} // namespace
+
+QString packageVersion(const Quiz &quiz)
+{
+    if (!quiz.version.isEmpty())
+        return quiz.version;
+    // Later than any earlier build of the quiz, so that installing the package replaces it.
+    return QStringLiteral(ZORT_VERSION) + u'+' + madeAt().toString(u"yyyyMMdd.HHmmss"_s);
+}
+
 QString fillTemplate(const Quiz &quiz, const QString &templatePath, const QString &outputPath)
 {
     QFile in(templatePath);
@@ -234,15 +265,18 @@ QString fillTemplate(const Quiz &quiz, const QString &templatePath, const QStrin
     QString desktop = caption;
     desktop.replace(u'\\', u"\\\\"_s).replace(u'\t', u"\\t"_s);
     QString xml = caption.toHtmlEscaped();
-    // A CMake bracket argument is taken as it stands, with no variable or escape evaluated; its
-    // closing bracket gets more = signs than any run in the text.
-    QString equals = u"="_s;
-    while (caption.contains(u']' + equals + u']'))
-        equals += u'=';
-    const QString cmake = u'[' + equals + u'[' + caption + u']' + equals + u']';
+    // The version holds only digits, Latin letters and . + ~, and the author no line break, < or >
+    // but around the address (the check refuses anything else); CMake still gets both as brackets.
+    const QString version = packageVersion(quiz);
     text.replace(u"@QUIZ_CAPTION_DESKTOP@"_s, desktop)
         .replace(u"@QUIZ_CAPTION_XML@"_s, xml)
-        .replace(u"@QUIZ_CAPTION_CMAKE@"_s, cmake);
+        .replace(u"@QUIZ_CAPTION_CMAKE@"_s, cmakeBracket(caption))
+        .replace(u"@QUIZ_VERSION_CMAKE@"_s, cmakeBracket(version))
+        .replace(u"@QUIZ_VERSION@"_s, version)
+        .replace(u"@QUIZ_AUTHOR_CMAKE@"_s, cmakeBracket(quiz.author))
+        .replace(u"@QUIZ_MAINTAINER@"_s, quiz.author.isEmpty() ? QStringLiteral(ZORT_PACKAGE_CONTACT) : quiz.author)
+        .replace(u"@QUIZ_RELEASE_DATE@"_s, madeAt().toString(u"yyyy-MM-dd"_s))
+        .replace(u"@QUIZ_CHANGELOG_DATE@"_s, madeAt().toString(Qt::RFC2822Date));
     return writeIfChanged(outputPath, text.toUtf8()) ? QString() : u"cannot write %1"_s.arg(outputPath);
 }
 

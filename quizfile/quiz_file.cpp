@@ -39,7 +39,7 @@ namespace {
 
 const QStringList kTopKeys{u"id"_s, u"caption"_s, u"instructions"_s, u"window"_s, u"pair"_s,
                            u"extra_meanings"_s, u"pairs_file"_s, u"pairs_delimiter"_s,
-                           u"pairs_header"_s, u"expressions_name"_s, u"meanings_name"_s};
+                           u"pairs_header"_s, u"expressions_name"_s, u"meanings_name"_s, u"version"_s, u"author"_s};
 const QStringList kPairKeys{u"expression"_s, u"meaning"_s, u"explanation"_s, u"picture"_s};
 const QStringList kWindowKeys{u"width"_s, u"expressions_left"_s, u"expressions_width"_s,
                               u"meanings_left"_s, u"meanings_width"_s};
@@ -364,6 +364,7 @@ private:
     void unknownKeys(const toml::table &table, const QStringList &known, const QString &where);
     QString text(const toml::table &table, const char *key, bool required, const QString &what);
     QStringList lines(const toml::node &node, const QString &what);
+    void readPackage(const toml::table &top);
     void readWindow(const toml::table &top);
     void readPairs(const toml::table &top);
     void readPairsFile(const toml::table &top);
@@ -514,6 +515,7 @@ void Reader::read(const QByteArray &bytes)
         else if (const QString why = notOneLine(quiz().caption); !why.isNull())
             problem(lineOf(*caption), u"the caption must be one line: it %1"_s.arg(why));
     }
+    readPackage(top);
     for (auto [key, name] : {std::pair{"expressions_name", &quiz().expressionsName},
                              std::pair{"meanings_name", &quiz().meaningsName}}) {
         const toml::node *node = top.get(key);
@@ -539,6 +541,33 @@ void Reader::read(const QByteArray &bytes)
     m_pairsTableFailed = m_result.problems.size() + m_unkept > problemsBefore;
     readExtraMeanings(top);
     checkWhole(top);
+}
+
+// The version and the author name the quiz's package and its maintainer, so they go into a
+// package's control file: one line each, of the signs those fields allow.
+void Reader::readPackage(const toml::table &top)
+{
+    static const QRegularExpression version(u"^[0-9][0-9A-Za-z.+~]{0,31}$"_s);
+    if (const QString given = text(top, "version", false, u"version"_s); !given.isNull()) {
+        if (version.match(given).hasMatch())
+            quiz().version = given;
+        else
+            problem(lineOf(*top.get("version")), u"version must be a version number such as \"1.2\": digits, Latin "
+                                                 "letters and . + ~, starting with a digit, at most 32 signs"_s);
+    }
+    // A name, and an e-mail address in < > if the teacher likes.
+    static const QRegularExpression author(uR"(^[^<>,@]+(<[^<>\s,@]+@[^<>\s,@]+>)?$)"_s);
+    if (const QString given = text(top, "author", false, u"author"_s); !given.isNull()) {
+        const QString trimmed = given.simplified();
+        if (trimmed.size() <= 100 && notOneLine(given).isNull() && TextFile::badCharacter(given).isNull()
+            && author.match(trimmed).hasMatch() && !trimmed.startsWith(u'<')) {
+            quiz().author = trimmed;
+        } else {
+            problem(lineOf(*top.get("author")), u"author must be your name on one line of at most 100 signs, with your "
+                                                "e-mail address in < > if you like, such as \"Мария Петрова "
+                                                "<maria@example.org>\""_s);
+        }
+    }
 }
 
 void Reader::readWindow(const toml::table &top)

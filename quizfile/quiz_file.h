@@ -84,6 +84,8 @@ struct Quiz
     QList<Pair> pairs;
     QStringList extraMeanings;
     QList<Picture> pictures;
+    QString version;       // the package's version, when the quiz gives one
+    QString author;        // the package's maintainer, when the quiz names one
 
     int pictureCount() const;
     int explanationCount() const;

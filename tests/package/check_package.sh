@@ -5,10 +5,11 @@
 # install manifest (plus Debian's copyright and changelog) under /usr, owned by root with plain
 # permissions, that it has no maintainer scripts or conffiles (so a purge leaves nothing), that the
 # metainfo and the changelog carry the version, and that lintian finds no error. Then that no two
-# packages hold the same file, so they install side by side.
-#   check_package.sh VERSION BUILD_DIR:PACKAGE:APP_ID...
+# packages hold the same file, so they install side by side. A quiz's package may have a version
+# and a maintainer of its own, from its quiz file.
+#   check_package.sh VERSION BUILD_DIR:PACKAGE:APP_ID[:VERSION:MAINTAINER]...
 set -uo pipefail
-version=${1:?"usage: check_package.sh VERSION BUILD_DIR:PACKAGE:APP_ID..."}
+default_version=${1:?"usage: check_package.sh VERSION BUILD_DIR:PACKAGE:APP_ID[:VERSION:MAINTAINER]..."}
 shift
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -41,7 +42,8 @@ owner() {
 
 n=0
 for entry in "$@"; do
-    IFS=: read -r build package id <<<"$entry"
+    IFS=: read -r build package id version maintainer <<<"$entry"
+    version=${version:-$default_version}
     n=$((n + 1))
     mkdir -p "$tmp/out$n" "$tmp/root$n"
     for m in "$build/install_manifest.txt" "$build/install_manifest_debian.txt"; do
@@ -59,6 +61,8 @@ for entry in "$@"; do
     [ "$(field Package)" = "$package" ] || fail "Package: $(field Package), expected $package"
     [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), expected $version"
     [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture), expected $arch"
+    [ -z "$maintainer" ] || [ "$(field Maintainer)" = "$maintainer" ] ||
+        fail "Maintainer: $(field Maintainer), expected $maintainer"
     depends=" $(field Depends | sed 's/ *([^)]*)//g; s/,/ /g') "
 
     DESTDIR=$tmp/root$n cmake --install "$build" --prefix /usr >/dev/null &&
@@ -110,4 +114,4 @@ if [ "$failures" -gt 0 ]; then
     echo "$failures package check(s) failed"
     exit 1
 fi
-echo "$n packages of version $version match their install manifests and share no file"
+echo "$n packages match their install manifests and share no file"

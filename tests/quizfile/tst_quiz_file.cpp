@@ -271,6 +271,22 @@ private Q_SLOTS:
             u"the picture \"flags/bq.png\" is missing: did you mean \"flags/bg.png\"?"_s);
         row("picture name in other capitals", {{quiz, withPicture("BG.PNG")}, {u"bg.png"_s, image(4, 4, "png")}}, quiz, 6,
             u"did you mean \"bg.png\"?"_s);
+        // The package's version and maintainer: one line each, of the signs a package's fields allow.
+        row("version a number", {{quiz, kHead + "version = 1.2\n" + pairs(1, 3)}}, quiz, 3, u"version must be text in double quotes"_s);
+        row("version in words", {{quiz, kHead + "version = \"first\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"version must be a version number such as \"1.2\""_s);
+        row("version with a line break", {{quiz, kHead + "version = \"1.2\\n3\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"version must be a version number"_s);
+        row("version too long", {{quiz, kHead + "version = \"1" + QByteArray(32, '0') + "\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"at most 32 signs"_s);
+        row("author over two lines", {{quiz, kHead + "author = \"\"\"Мария\nПетрова\"\"\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"author must be your name on one line"_s);
+        row("author with a control sign", {{quiz, kHead + "author = \"Мария\\u001B[2J\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"author must be your name on one line"_s);
+        row("author too long", {{quiz, kHead + "author = \"" + QByteArray(101, 'a') + "\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"at most 100 signs"_s);
+        row("author with two addresses", {{quiz, kHead + "author = \"М <a@b.org>, Н <c@d.org>\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"with your e-mail address in < > if you like"_s);
         row("picture name far from any", {{quiz, withPicture("flags/ro.png")}, {u"flags/bulgaria.png"_s, image(4, 4, "png")}}, quiz,
             6, u"the picture \"flags/ro.png\" is missing: put the file"_s, u"did you mean"_s);
     }
@@ -296,6 +312,48 @@ private Q_SLOTS:
                  qPrintable(all.join(u'\n')));
         if (!absent.isEmpty())
             QVERIFY2(!all.join(u'\n').contains(absent), qPrintable(all.join(u'\n')));
+    }
+
+    // The quiz's texts reach the package's CMake files only as bracket arguments, read back as they
+    // stand; without a version of its own a quiz's package gets one later than any before.
+    void packageFiles_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("author");
+        QTest::newRow("plain") << u"Столици"_s << u"1.2"_s << u"Мария Петрова <maria@example.org>"_s;
+        QTest::newRow("CMake's signs") << u"a ]=] b ]] ${HOME} \\ \" ;"_s << u"2~rc1+3"_s << u"]==] ${CMAKE_COMMAND} \\n"_s;
+        QTest::newRow("no version, no author") << u"T"_s << QString() << QString();
+    }
+    void packageFiles()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, version);
+        QFETCH(QString, author);
+        QuizFile::Quiz quiz;
+        quiz.caption = caption;
+        quiz.version = version;
+        quiz.author = author;
+        const QString script = write(u"read-back.cmake.in"_s,
+            "set(c @QUIZ_CAPTION_CMAKE@)\nset(v @QUIZ_VERSION_CMAKE@)\nset(a @QUIZ_AUTHOR_CMAKE@)\n"
+            "file(WRITE \"${OUT}\" \"${c}\\n${v}\\n${a}\\n@QUIZ_VERSION@\")\n");
+        const QString filled = m_dir.filePath(u"read-back.cmake"_s);
+        QCOMPARE(QuizFile::fillTemplate(quiz, script, filled), QString());
+        QProcess cmake;
+        const QString out = m_dir.filePath(u"read-back.txt"_s);
+        cmake.start(QStringLiteral(ZORT_CMAKE_BIN), {u"-DOUT="_s + out, u"-P"_s, filled});
+        QVERIFY(cmake.waitForFinished());
+        QVERIFY2(cmake.exitCode() == 0, cmake.readAllStandardError().constData());
+        QFile read(out);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        const QStringList back = QString::fromUtf8(read.readAll()).split(u'\n');
+        QCOMPARE(back.value(0), caption);
+        QCOMPARE(back.value(2), author);
+        QCOMPARE(back.value(1), back.value(3));
+        if (version.isEmpty())
+            QVERIFY2(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+\\+\\d{8}\\.\\d{6}$"_s).match(back.value(1)).hasMatch(), qPrintable(back.value(1)));
+        else
+            QCOMPARE(back.value(1), version);
     }
 
     // Quiz folders as a stranger might send them: files outside the folder or that are no files,
