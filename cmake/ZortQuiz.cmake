@@ -21,8 +21,8 @@ endif()
 
 # zort_quiz_content(TARGET QUIZ_FILE NAME [LAUNCHER APP_ID]): adds the quiz's content to TARGET as
 # `const Content &NAME()`, with its pictures as resources. With LAUNCHER, also writes APP_ID.desktop,
-# APP_ID.metainfo.xml and quiz-package.cmake (the package's description) into the build folder
-# from the templates in data/, with the quiz's caption.
+# APP_ID.metainfo.xml, quiz-package.cmake (the package's description, version and maintainer) and
+# the package's changelog into the build folder from the templates in data/, with the quiz's caption.
 function(zort_quiz_content target quiz name)
     cmake_parse_arguments(ARG "" "LAUNCHER" "" ${ARGN})
     set(out "${CMAKE_BINARY_DIR}/quiz-content/${target}-${name}")

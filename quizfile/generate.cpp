@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -276,7 +277,8 @@ QString fillTemplate(const Quiz &quiz, const QString &templatePath, const QStrin
         .replace(u"@QUIZ_AUTHOR_CMAKE@"_s, cmakeBracket(quiz.author))
         .replace(u"@QUIZ_MAINTAINER@"_s, quiz.author.isEmpty() ? QStringLiteral(ZORT_PACKAGE_CONTACT) : quiz.author)
         .replace(u"@QUIZ_RELEASE_DATE@"_s, madeAt().toString(u"yyyy-MM-dd"_s))
-        .replace(u"@QUIZ_CHANGELOG_DATE@"_s, madeAt().toString(Qt::RFC2822Date));
+        // Debian's changelog date, with the English day and month names it asks for.
+        .replace(u"@QUIZ_CHANGELOG_DATE@"_s, QLocale::c().toString(madeAt(), u"ddd, dd MMM yyyy HH:mm:ss +0000"_s));
     return writeIfChanged(outputPath, text.toUtf8()) ? QString() : u"cannot write %1"_s.arg(outputPath);
 }
 
