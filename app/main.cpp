@@ -1,4 +1,5 @@
 #include "core/content.h"
+#include "quizfile/messages.h"
 #include "quizopen/quiz_open.h"
 #include "quizwindow/quiz_window.h"
 #include "widgets/window_support.h"
@@ -38,6 +39,8 @@ int main(int argc, char *argv[])
     FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zort"));
+    // The program speaks Bulgarian, so does the check of a quiz file given to it.
+    QuizFile::setMessageLanguage(QuizFile::Language::Bulgarian);
     QApplication::setApplicationVersion(QStringLiteral(ZORT_VERSION));
     // Ties the windows to the installed launcher, so a desktop shows its name and icon for them.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORT_APP_ID));

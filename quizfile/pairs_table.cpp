@@ -9,6 +9,8 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
+using QuizFile::say;
+using QuizFile::Words;
 
 namespace PairsTable {
 
@@ -180,13 +182,13 @@ Fit chooseDelimiter(const QString &text, const QByteArray &utf8)
     return best;
 }
 
-QString delimiterName(char delimiter)
+Words delimiterName(char delimiter)
 {
     switch (delimiter) {
-    case '\t': return u"tabs"_s;
-    case ';': return u"semicolons (;)"_s;
-    case ',': return u"commas (,)"_s;
-    default: return u"\"%1\""_s.arg(QLatin1Char(delimiter));
+    case '\t': return say("tabs");
+    case ';': return say("semicolons (;)");
+    case ',': return say("commas (,)");
+    default: return Words::same(u"\"%1\""_s.arg(QLatin1Char(delimiter)));
     }
 }
 
@@ -269,20 +271,20 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
     const Failure failure = readRows(decoded.text, utf8, chosen.delimiter,
                                      [&](int line, QStringList cells) { table.append({line, std::move(cells)}); });
     if (failure.line != 0) {
-        result.problems.append({failure.line, u"this table line is not valid CSV (%1): check its double "
-                                              "quotes; a quote inside a cell is written twice"_s.arg(failure.error)});
+        result.problems.append({failure.line, say("this table line is not valid CSV (%1): check its double "
+                                              "quotes; a quote inside a cell is written twice").arg(failure.error)});
         return result;
     }
     if (table.isEmpty())
         return result;
 
     if (!delimiter && chosen.sameColumns > 0) {
-        const QString name = delimiterName(chosen.delimiter);
-        const QString message = chosen.rows == 1
-            ? u"the table's columns are separated by %1: its one row has %2 columns"_s.arg(name).arg(chosen.columns)
+        const Words name = delimiterName(chosen.delimiter);
+        const Words message = chosen.rows == 1
+            ? say("the table's columns are separated by %1: its one row has %2 columns").arg(name).arg(chosen.columns)
             : chosen.sameColumns == chosen.rows
-            ? u"the table's columns are separated by %1: all %2 rows have %3 columns"_s.arg(name).arg(chosen.rows).arg(chosen.columns)
-            : u"the table's columns are separated by %1: %2 of %3 rows have %4 columns"_s.arg(name).arg(chosen.sameColumns)
+            ? say("the table's columns are separated by %1: all %2 rows have %3 columns").arg(name).arg(chosen.rows).arg(chosen.columns)
+            : say("the table's columns are separated by %1: %2 of %3 rows have %4 columns").arg(name).arg(chosen.sameColumns)
                   .arg(chosen.rows).arg(chosen.columns);
         result.notes.append({table.first().line, message});
     }
@@ -292,10 +294,10 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
         const auto &[line, cells] = table.at(i);
         if (cells.size() < 2 || cells.size() > 4) {
             result.problems.append({line, cells.size() == 1
-                ? u"this row has 1 column; a pairs table has 2 to 4: expression, meaning, explanation and "
-                  "picture, separated by %1"_s.arg(delimiterName(chosen.delimiter))
-                : u"this row has %1 columns; a pairs table has 2 to 4: expression, meaning, explanation and "
-                  "picture, separated by %2"_s.arg(cells.size()).arg(delimiterName(chosen.delimiter))});
+                ? say("this row has 1 column; a pairs table has 2 to 4: expression, meaning, explanation and "
+                  "picture, separated by %1").arg(delimiterName(chosen.delimiter))
+                : say("this row has %1 columns; a pairs table has 2 to 4: expression, meaning, explanation and "
+                  "picture, separated by %2").arg(cells.size()).arg(delimiterName(chosen.delimiter))});
             continue;
         }
         Row row;
@@ -305,8 +307,8 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
         row.explanation = explanationLines(cells.value(2));
         row.picture = cells.value(3).trimmed();
         if (row.expression.isEmpty() && (!row.explanation.isEmpty() || !row.picture.isEmpty())) {
-            result.problems.append({line, u"this row has no expression but an explanation or a picture: an extra "
-                                          "meaning has only its meaning"_s});
+            result.problems.append({line, say("this row has no expression but an explanation or a picture: an extra "
+                                          "meaning has only its meaning")});
             continue;
         }
         result.rows.append(row);
@@ -322,22 +324,22 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
             skipped << shown(cell);
         // One arg() for all the texts: a cell's own "%3" must stay as it is.
         result.notes.append({top.line, firstPair == result.rows.cend()
-            ? u"line %1 (%2) is skipped as the heading, as pairs_header = true says"_s.arg(top.line).arg(skipped.join(u", "_s))
-            : u"line %1 (%2) is skipped as the heading, as pairs_header = true says; the first pair is line %3: %4 – %5"_s
+            ? say("line %1 (%2) is skipped as the heading, as pairs_header = true says").arg(top.line).arg(skipped.join(u", "_s))
+            : say("line %1 (%2) is skipped as the heading, as pairs_header = true says; the first pair is line %3: %4 – %5")
                   .arg(QString::number(top.line), skipped.join(u", "_s), QString::number(firstPair->line),
                        shown(firstPair->expression), shown(firstPair->meaning))});
     } else if (heading == Heading::Words) {
-        result.notes.append({top.line, u"line %1 (%2, %3) looks like a heading, as its cells are words that usually "
+        result.notes.append({top.line, say("line %1 (%2, %3) looks like a heading, as its cells are words that usually "
                                        "head columns, yet it is taken as the first pair: if it is a heading, add "
-                                       "pairs_header = true to the quiz file"_s
+                                       "pairs_header = true to the quiz file")
                                            .arg(top.line).arg(shown(top.cells.at(0)), shown(top.cells.at(1)))});
     } else if (heading == Heading::Shape) {
-        result.notes.append({top.line, u"line %1 (%2, %3) looks like a heading, as its cells are short and "
+        result.notes.append({top.line, say("line %1 (%2, %3) looks like a heading, as its cells are short and "
                                        "capitalised, without digits, unlike most rows below it, yet it is taken as the "
-                                       "first pair: if it is a heading, add pairs_header = true to the quiz file"_s
+                                       "first pair: if it is a heading, add pairs_header = true to the quiz file")
                                            .arg(top.line).arg(shown(top.cells.at(0)), shown(top.cells.at(1)))});
     } else if (firstPair != result.rows.cend()) {
-        result.notes.append({firstPair->line, u"the first pair is line %1: %2 – %3"_s.arg(firstPair->line)
+        result.notes.append({firstPair->line, say("the first pair is line %1: %2 – %3").arg(firstPair->line)
                                                   .arg(shown(firstPair->expression), shown(firstPair->meaning))});
     }
     return result;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "quizfile/messages.h"
+
 // A table of pairs saved from a spreadsheet (CSV) or exported from a flash-card site (one pair a
 // line, tab between expression and meaning, no quoting). Columns: expression, meaning, and
 // optionally the explanation (its lines in one cell) and a picture file. A row with an empty
@@ -22,8 +24,12 @@ struct Row
 
 struct Problem
 {
+    Problem() = default;
+    Problem(int line, const QuizFile::Words &words) : line(line), message(words.local), english(words.english) {}
+
     int line = 0;
-    QString message;
+    QString message;   // in the language chosen for messages (quizfile/messages.h)
+    QString english;
 };
 
 struct Result

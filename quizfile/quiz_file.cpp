@@ -88,7 +88,7 @@ QString fromToml(std::string_view text)
 struct FileBytes
 {
     QByteArray bytes;
-    QString problem;
+    Words problem;   // null when the file was read
 };
 
 QString megabytes(qint64 bytes)
@@ -97,15 +97,15 @@ QString megabytes(qint64 bytes)
 }
 
 // Why a file of this kind and size is not read, or a null string.
-QString refusal(bool folder, bool plain, qint64 size, qint64 limit)
+Words refusal(bool folder, bool plain, qint64 size, qint64 limit)
 {
     if (folder)
-        return u"is a folder, not a file"_s;
+        return say("is a folder, not a file");
     if (!plain)
-        return u"is not a plain file (it is a device, a pipe or a socket)"_s;
+        return say("is not a plain file (it is a device, a pipe or a socket)");
     if (size > limit)
-        return u"is larger than %1, the most a quiz reads: make it smaller"_s.arg(megabytes(limit));
-    return QString();
+        return say("is larger than %1, the most a quiz reads: make it smaller").arg(megabytes(limit));
+    return Words();
 }
 
 // Reads a whole regular file of at most limit bytes. The kind and size are checked before
@@ -119,37 +119,37 @@ FileBytes readRegularFile(const QString &path, qint64 limit)
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
     if (::stat(name.constData(), &info) != 0) {
-        return {{}, errno == ENOENT || errno == ENOTDIR ? u"is missing"_s
-                                                         : u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
+        return {{}, errno == ENOENT || errno == ENOTDIR ? say("is missing")
+                                                         : say("cannot be read (%1)").arg(qt_error_string(errno))};
     }
-    if (QString why = refusal(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit); !why.isNull())
+    if (Words why = refusal(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit); !why.isNull())
         return {{}, why};
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return {{}, u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
+        return {{}, say("cannot be read (%1)").arg(qt_error_string(errno))};
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (::fstat(fd, &info) != 0)
-        return {{}, u"cannot be read (%1)"_s.arg(qt_error_string(errno))};
-    if (QString why = refusal(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit); !why.isNull())
+        return {{}, say("cannot be read (%1)").arg(qt_error_string(errno))};
+    if (Words why = refusal(S_ISDIR(info.st_mode), S_ISREG(info.st_mode), info.st_size, limit); !why.isNull())
         return {{}, why};
     size = info.st_size;
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, u"is missing"_s};
-    if (QString why = refusal(info.isDir(), info.isFile(), info.size(), limit); !why.isNull())
+        return {{}, say("is missing")};
+    if (Words why = refusal(info.isDir(), info.isFile(), info.size(), limit); !why.isNull())
         return {{}, why};
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, u"cannot be read (%1)"_s.arg(file.errorString())};
+        return {{}, say("cannot be read (%1)").arg(file.errorString())};
     size = info.size();
 #endif
     // One byte more than its size tells a file that grew meanwhile from one read whole.
-    FileBytes result{file.read(size + 1), QString()};
+    FileBytes result{file.read(size + 1), Words()};
     if (file.error() != QFileDevice::NoError)
-        return {{}, u"cannot be read (%1)"_s.arg(file.errorString())};
+        return {{}, say("cannot be read (%1)").arg(file.errorString())};
     if (result.bytes.size() > size)
-        return {{}, u"changed while it was read: check it again"_s};
+        return {{}, say("changed while it was read: check it again")};
     return result;
 }
 
@@ -243,7 +243,7 @@ int lineOf(const toml::node &node)
 // The parser's error in words a teacher can act on, at the line to mend, for the slips teachers
 // make: one bracket for two, a forgotten [[pair]], a word processor's quotes, a Windows path, a
 // text left open. Anything else keeps the parser's own words.
-std::pair<int, QString> syntaxError(const QString &text, const Shape &shape, int line, const QString &description)
+std::pair<int, Words> syntaxError(const QString &text, const Shape &shape, int line, const QString &description)
 {
     static const QRegularExpression tableAsList(uR"(cannot redefine existing table '([^']*)' as array-of-tables)"_s);
     static const QRegularExpression givenTwice(uR"(cannot redefine existing \w+ '([^']*)')"_s);
@@ -256,53 +256,53 @@ std::pair<int, QString> syntaxError(const QString &text, const Shape &shape, int
         const QRegularExpression single(u"^\\s*\\[\\s*"_s + QRegularExpression::escape(name) + u"\\s*\\](\\s|#|$)"_s);
         const qsizetype at = lines.indexOf(single);
         return {at >= 0 ? int(at) + 1 : line,
-                u"[%1] with one bracket on each side makes one table, but there are several: write [[%1]], with "
-                "two brackets on each side, before every one of them"_s.arg(name)};
+                say("[%1] with one bracket on each side makes one table, but there are several: write [[%1]], with "
+                "two brackets on each side, before every one of them").arg(name)};
     }
     if ((m = givenTwice.match(description)).hasMatch()) {
         const QString key = m.captured(1);
         if (kPairKeys.contains(key)) {
-            return {line, u"%1 is given a second time in the same pair: is a [[pair]] line missing above this line? "
-                          "Every pair starts with its own [[pair]]"_s.arg(key)};
+            return {line, say("%1 is given a second time in the same pair: is a [[pair]] line missing above this line? "
+                          "Every pair starts with its own [[pair]]").arg(key)};
         }
-        return {line, u"%1 is given twice: give it once"_s.arg(key)};
+        return {line, say("%1 is given twice: give it once").arg(key)};
     }
     if (description.contains(u"could not determine value type"_s)) {
         static const QString curly = u"“”„‟«»‘’‚‛″"_s;
         if (std::any_of(errorLine.cbegin(), errorLine.cend(), [](QChar c) { return curly.contains(c); })) {
-            return {line, u"this text is in curly quotes (“ ” or „ “), as a word processor writes them: use straight "
-                          "double quotes (\"), such as caption = \"Столици\"; write quiz files in a plain-text editor"_s};
+            return {line, say("this text is in curly quotes (“ ” or „ “), as a word processor writes them: use straight "
+                          "double quotes (\"), such as caption = \"Столици\"; write quiz files in a plain-text editor")};
         }
-        return {line, u"this value is not something TOML knows: text goes in double quotes, such as caption = "
-                      "\"Столици\", numbers are written as digits, and true or false as they are"_s};
+        return {line, say("this value is not something TOML knows: text goes in double quotes, such as caption = "
+                      "\"Столици\", numbers are written as digits, and true or false as they are")};
     }
     if ((m = badEscape.match(description)).hasMatch()) {
-        return {line, u"in double quotes a backslash (\\) starts a sign such as \\n, and %1 is none: in a file's path "
-                      "write / instead of \\, such as \"snimki/Na.png\"; a backslash in a text is written twice (\\\\)"_s
+        return {line, say("in double quotes a backslash (\\) starts a sign such as \\n, and %1 is none: in a file's path "
+                      "write / instead of \\, such as \"snimki/Na.png\"; a backslash in a text is written twice (\\\\)")
                           .arg(m.captured(1))};
     }
     if (description.contains(u"end-of-file"_s) && shape.unclosedLine > 0) {
-        return {shape.unclosedLine, u"this text opened with %1 on line %2 is never closed: end it with %1 where it ends"_s
+        return {shape.unclosedLine, say("this text opened with %1 on line %2 is never closed: end it with %1 where it ends")
                                         .arg(shape.unclosedQuote).arg(shape.unclosedLine)};
     }
     if (description.contains(u"unescaped control characters"_s) && errorLine.count(u'"') % 2 == 1) {
-        return {line, u"this text's closing double quote is missing: a text in \" \" ends on its own line; for a text "
-                      "of several lines write \"\"\" before and after it"_s};
+        return {line, say("this text's closing double quote is missing: a text in \" \" ends on its own line; for a text "
+                      "of several lines write \"\"\" before and after it")};
     }
-    return {line, u"this is not valid TOML: %1"_s.arg(description)};
+    return {line, say("this is not valid TOML: %1").arg(description)};
 }
 
 // Why a text that is shown on one line (a caption, a list's name, a list item) is not one line,
 // or a null string.
-QString notOneLine(const QString &text)
+Words notOneLine(const QString &text)
 {
     for (const QChar c : text) {
         if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return u"runs over more than one line"_s;
+            return say("runs over more than one line");
         if (c == u'\t')
-            return u"has a tab, which shows as nothing: use a space"_s;
+            return say("has a tab, which shows as nothing: use a space");
     }
-    return QString();
+    return Words();
 }
 
 // The file in folder whose name is nearest to a mistyped one, or a null string: a letter or two
@@ -350,10 +350,10 @@ private:
         else
             ++m_unkept;
     }
-    void problem(int line, const QString &message) { report({m_path, line, message}); }
+    void problem(int line, const Words &message) { report({m_path, line, message}); }
     // The value of an optional key when it is of kind T; a value of another kind is reported.
     template <typename T>
-    const T *optional(const toml::table &table, const char *key, const QString &wrongKind)
+    const T *optional(const toml::table &table, const char *key, const Words &wrongKind)
     {
         const toml::node *node = table.get(key);
         const T *value = node ? node->as<T>() : nullptr;
@@ -361,16 +361,16 @@ private:
             problem(lineOf(*node), wrongKind);
         return value;
     }
-    void unknownKeys(const toml::table &table, const QStringList &known, const QString &where);
-    QString text(const toml::table &table, const char *key, bool required, const QString &what);
-    QStringList lines(const toml::node &node, const QString &what);
+    void unknownKeys(const toml::table &table, const QStringList &known, const Words &where);
+    QString text(const toml::table &table, const char *key, bool required, const Words &what);
+    QStringList lines(const toml::node &node, const Words &what);
     void readPackage(const toml::table &top);
     void readWindow(const toml::table &top);
     void readPairs(const toml::table &top);
     void readPairsFile(const toml::table &top);
     void readExtraMeanings(const toml::table &top);
     void checkStrings(const toml::node &node);
-    bool readFile(const QString &file, const QString &base, int line, const QString &from, const QString &what,
+    bool readFile(const QString &file, const QString &base, int line, const QString &from, const Words &what,
                   qint64 limit, QByteArray *bytes, QString *path);
     int picture(const QString &file, int line, const QString &from, const QString &base);
     void checkWhole(const toml::table &top);
@@ -391,7 +391,7 @@ private:
     bool m_pairsTableFailed = false;
 };
 
-void Reader::unknownKeys(const toml::table &table, const QStringList &known, const QString &where)
+void Reader::unknownKeys(const toml::table &table, const QStringList &known, const Words &where)
 {
     for (auto &&[key, node] : table) {
         const QString name = fromToml(key.str());
@@ -406,35 +406,35 @@ void Reader::unknownKeys(const toml::table &table, const QStringList &known, con
                 best = k;
             }
         }
-        if (where != u"at the top of a quiz file"_s && kTopKeys.contains(name)) {
+        if (&known != &kTopKeys && kTopKeys.contains(name)) {
             problem(int(key.source().begin.line),
-                    u"%1 belongs at the top of the file, before the first [[pair]] or [window]: every key after "
-                    "such a line belongs to it"_s.arg(name));
+                    say("%1 belongs at the top of the file, before the first [[pair]] or [window]: every key after "
+                    "such a line belongs to it").arg(name));
             continue;
         }
-        const QString hint = best.isEmpty()
-            ? u"the keys %1 are: %2"_s.arg(where, known.join(u", "_s))
-            : u"did you mean %1?"_s.arg(quoted(best));
-        problem(int(key.source().begin.line), u"unknown key %1 %2; %3"_s.arg(quoted(name), where, hint));
+        const Words hint = best.isEmpty()
+            ? say("the keys %1 are: %2").arg(where, known.join(u", "_s))
+            : say("did you mean %1?").arg(quoted(best));
+        problem(int(key.source().begin.line), say("unknown key %1 %2; %3").arg(quoted(name), where, hint));
     }
 }
 
-QString Reader::text(const toml::table &table, const char *key, bool required, const QString &what)
+QString Reader::text(const toml::table &table, const char *key, bool required, const Words &what)
 {
     const toml::node *node = table.get(key);
     if (!node) {
         if (required)
-            problem(lineOf(table), u"%1 is missing: add %2 = \"...\""_s.arg(what, QLatin1String(key)));
+            problem(lineOf(table), say("%1 is missing: add %2 = \"...\"").arg(what, QString::fromLatin1(key)));
         return QString();
     }
     if (!node->is_string()) {
-        problem(lineOf(*node), u"%1 must be text in double quotes"_s.arg(what));
+        problem(lineOf(*node), say("%1 must be text in double quotes").arg(what));
         return QString();
     }
     return fromToml(node->as_string()->get());
 }
 
-QStringList Reader::lines(const toml::node &node, const QString &what)
+QStringList Reader::lines(const toml::node &node, const Words &what)
 {
     QStringList result;
     if (const auto *s = node.as_string())
@@ -442,33 +442,33 @@ QStringList Reader::lines(const toml::node &node, const QString &what)
     if (const auto *array = node.as_array()) {
         for (const toml::node &item : *array) {
             if (!item.is_string()) {
-                problem(lineOf(item), u"every line of %1 must be text in double quotes"_s.arg(what));
+                problem(lineOf(item), say("every line of %1 must be text in double quotes").arg(what));
                 continue;
             }
             result += TextFile::lines(fromToml(item.as_string()->get()));
         }
         return result;
     }
-    problem(lineOf(node), u"%1 must be text in double quotes, or a list of lines in [ ]"_s.arg(what));
+    problem(lineOf(node), say("%1 must be text in double quotes, or a list of lines in [ ]").arg(what));
     return result;
 }
 
 void Reader::checkStrings(const toml::node &node)
 {
     // Signs refused in the file's own text can still be written as escapes, such as "\u0000".
-    const QString refused = u"this %1 has %2, which no text may hold: remove the escape that writes it"_s;
+    const Words refused = say("this %1 has %2, which no text may hold: remove the escape that writes it");
     if (const auto *table = node.as_table()) {
         for (auto &&[key, value] : *table) {
-            if (const QString bad = TextFile::badCharacter(fromToml(key.str())); !bad.isNull())
-                problem(int(key.source().begin.line), refused.arg(u"key"_s, bad));
+            if (const Words bad = TextFile::badCharacter(fromToml(key.str())); !bad.isNull())
+                problem(int(key.source().begin.line), refused.arg(say("key"), bad));
             checkStrings(value);
         }
     } else if (const auto *array = node.as_array()) {
         for (const toml::node &item : *array)
             checkStrings(item);
     } else if (const auto *string = node.as_string()) {
-        if (const QString bad = TextFile::badCharacter(fromToml(string->get())); !bad.isNull())
-            problem(lineOf(node), refused.arg(u"text"_s, bad));
+        if (const Words bad = TextFile::badCharacter(fromToml(string->get())); !bad.isNull())
+            problem(lineOf(node), refused.arg(say("text"), bad));
     }
 }
 
@@ -481,12 +481,12 @@ void Reader::read(const QByteArray &bytes)
     }
     const Shape shape = shapeOf(decoded.text);
     if (shape.tooDeep) {
-        problem(shape.line, u"keys, tables or lists here are nested more than %1 levels deep; a quiz file needs 2 "
-                            "or 3: write the keys out flat, as the example quizzes do"_s.arg(kMaxNesting));
+        problem(shape.line, say("keys, tables or lists here are nested more than %1 levels deep; a quiz file needs 2 "
+                            "or 3: write the keys out flat, as the example quizzes do").arg(kMaxNesting));
         return;
     } else if (shape.line) {
-        problem(shape.line, u"by this line the quiz file holds more than %1 keys, values and tables, more than any "
-                            "quiz needs (%2 pairs take about 200000): split it into smaller quizzes"_s
+        problem(shape.line, say("by this line the quiz file holds more than %1 keys, values and tables, more than any "
+                            "quiz needs (%2 pairs take about 200000): split it into smaller quizzes")
                                 .arg(kMaxValues).arg(kMaxItems));
         return;
     }
@@ -501,35 +501,35 @@ void Reader::read(const QByteArray &bytes)
     }
     const toml::table &top = parsed.table();
     checkStrings(top);
-    unknownKeys(top, kTopKeys, u"at the top of a quiz file"_s);
+    unknownKeys(top, kTopKeys, say("at the top of a quiz file"));
 
-    quiz().id = text(top, "id", true, u"the quiz's id"_s);
+    quiz().id = text(top, "id", true, say("the quiz's id"));
     if (const toml::node *id = top.get("id"); id && id->is_string() && !isValidId(quiz().id)) {
-        problem(lineOf(*id), u"the id %1 cannot name a program: use 1 to 32 small Latin letters, digits and "
-                             "hyphens, starting with a letter, such as \"capitals\""_s.arg(quoted(quiz().id)));
+        problem(lineOf(*id), say("the id %1 cannot name a program: use 1 to 32 small Latin letters, digits and "
+                             "hyphens, starting with a letter, such as \"capitals\"").arg(quoted(quiz().id)));
     }
-    quiz().caption = text(top, "caption", true, u"the window caption"_s);
+    quiz().caption = text(top, "caption", true, say("the window caption"));
     if (const toml::node *caption = top.get("caption"); caption && caption->is_string()) {
         if (quiz().caption.trimmed().isEmpty())
-            problem(lineOf(*caption), u"the caption is empty: write the window's caption"_s);
-        else if (const QString why = notOneLine(quiz().caption); !why.isNull())
-            problem(lineOf(*caption), u"the caption must be one line: it %1"_s.arg(why));
+            problem(lineOf(*caption), say("the caption is empty: write the window's caption"));
+        else if (const Words why = notOneLine(quiz().caption); !why.isNull())
+            problem(lineOf(*caption), say("the caption must be one line: it %1").arg(why));
     }
     readPackage(top);
     for (auto [key, name] : {std::pair{"expressions_name", &quiz().expressionsName},
                              std::pair{"meanings_name", &quiz().meaningsName}}) {
         const toml::node *node = top.get(key);
-        const QString given = text(top, key, false, QLatin1String(key));
+        const QString given = text(top, key, false, Words::same(QString::fromLatin1(key)));
         if (!node || given.isNull())
             continue;
         if (given.trimmed().isEmpty() || !notOneLine(given).isNull())
-            problem(lineOf(*node), u"%1 must be one line of text, without tabs"_s.arg(QLatin1String(key)));
+            problem(lineOf(*node), say("%1 must be one line of text, without tabs").arg(QString::fromLatin1(key)));
         else
             *name = given;
     }
     if (const toml::node *instructions = top.get("instructions")) {
         // The output box separates lines with CR LF; a list gives every line its own break.
-        const QStringList shown = lines(*instructions, u"the instructions"_s);
+        const QStringList shown = lines(*instructions, say("the instructions"));
         quiz().instructions = instructions->is_array() ? shown.join(u"\r\n"_s) + u"\r\n"_s
                                                        : shown.join(u"\r\n"_s);
     }
@@ -548,24 +548,24 @@ void Reader::read(const QByteArray &bytes)
 void Reader::readPackage(const toml::table &top)
 {
     static const QRegularExpression version(u"^[0-9][0-9A-Za-z.+~]{0,31}$"_s);
-    if (const QString given = text(top, "version", false, u"version"_s); !given.isNull()) {
+    if (const QString given = text(top, "version", false, Words::same(u"version"_s)); !given.isNull()) {
         if (version.match(given).hasMatch())
             quiz().version = given;
         else
-            problem(lineOf(*top.get("version")), u"version must be a version number such as \"1.2\": digits, Latin "
-                                                 "letters and . + ~, starting with a digit, at most 32 signs"_s);
+            problem(lineOf(*top.get("version")), say("version must be a version number such as \"1.2\": digits, Latin "
+                                                 "letters and . + ~, starting with a digit, at most 32 signs"));
     }
     // A name, and an e-mail address in < > if the teacher likes.
     static const QRegularExpression author(uR"(^[^<>,@]+(<[^<>\s,@]+@[^<>\s,@]+>)?$)"_s);
-    if (const QString given = text(top, "author", false, u"author"_s); !given.isNull()) {
+    if (const QString given = text(top, "author", false, Words::same(u"author"_s)); !given.isNull()) {
         const QString trimmed = given.simplified();
         if (trimmed.size() <= 100 && notOneLine(given).isNull() && TextFile::badCharacter(given).isNull()
             && author.match(trimmed).hasMatch() && !trimmed.startsWith(u'<')) {
             quiz().author = trimmed;
         } else {
-            problem(lineOf(*top.get("author")), u"author must be your name on one line of at most 100 signs, with your "
+            problem(lineOf(*top.get("author")), say("author must be your name on one line of at most 100 signs, with your "
                                                 "e-mail address in < > if you like, such as \"Мария Петрова "
-                                                "<maria@example.org>\""_s);
+                                                "<maria@example.org>\""));
         }
     }
 }
@@ -573,10 +573,10 @@ void Reader::readPackage(const toml::table &top)
 void Reader::readWindow(const toml::table &top)
 {
     const auto *window = optional<toml::table>(top, "window",
-        u"window must be a table: write [window] on a line of its own, then its keys"_s);
+        say("window must be a table: write [window] on a line of its own, then its keys"));
     if (!window)
         return;
-    unknownKeys(*window, kWindowKeys, u"in [window]"_s);
+    unknownKeys(*window, kWindowKeys, say("in [window]"));
     std::array<int, 5> lineOfItem{};
     for (int i = 0; i < 5; ++i) {
         const std::string key = kWindowKeys[i].toStdString();
@@ -586,20 +586,20 @@ void Reader::readWindow(const toml::table &top)
             continue;
         const std::optional<qint64> number = value->value_exact<qint64>();
         if (!number || *number < (i % 2 == 0 ? 1 : 0) || *number > kMaxWidth) {
-            problem(lineOf(*value), u"%1 must be a whole number of twips from %2 to %3 (15 twips to a pixel)"_s
+            problem(lineOf(*value), say("%1 must be a whole number of twips from %2 to %3 (15 twips to a pixel)")
                                         .arg(kWindowKeys[i]).arg(i % 2 == 0 ? 1 : 0).arg(kMaxWidth));
             continue;
         }
         quiz().layout[i] = qint32(*number);
     }
     const Layout &l = quiz().layout;
-    const std::array<QString, 2> lists{u"expressions"_s, u"meanings"_s};
+    const std::array<Words, 2> lists{say("expressions"), say("meanings")};
     for (int side = 0; side < 2; ++side) {
         const qint64 end = qint64(l[1 + 2 * side]) + l[2 + 2 * side];
         if (end > l[0]) {
             problem(lineOfItem[2 + 2 * side],
-                    u"the %1 list would end at %2 twips, outside the window, which is %3 twips wide: make the "
-                    "window wider or the list narrower"_s.arg(lists[side]).arg(end).arg(l[0]));
+                    say("the %1 list would end at %2 twips, outside the window, which is %3 twips wide: make the "
+                    "window wider or the list narrower").arg(lists[side]).arg(end).arg(l[0]));
         }
     }
 }
@@ -611,21 +611,21 @@ void Reader::readPairs(const toml::table &top)
         return;
     const toml::array *pairs = node->as_array();
     if (!pairs || !pairs->is_array_of_tables()) {
-        problem(lineOf(*node), u"pairs are written as [[pair]] tables, each with expression = \"...\" and "
-                               "meaning = \"...\""_s);
+        problem(lineOf(*node), say("pairs are written as [[pair]] tables, each with expression = \"...\" and "
+                               "meaning = \"...\""));
         return;
     }
     for (const toml::node &item : *pairs) {
         const toml::table &table = *item.as_table();
-        unknownKeys(table, kPairKeys, u"in a [[pair]]"_s);
+        unknownKeys(table, kPairKeys, say("in a [[pair]]"));
         Pair pair;
-        pair.expression = text(table, "expression", true, u"this pair's expression"_s);
-        pair.meaning = text(table, "meaning", true, u"this pair's meaning"_s);
+        pair.expression = text(table, "expression", true, say("this pair's expression"));
+        pair.meaning = text(table, "meaning", true, say("this pair's meaning"));
         if (const toml::node *explanation = table.get("explanation"))
-            pair.explanation = lines(*explanation, u"the explanation"_s);
+            pair.explanation = lines(*explanation, say("the explanation"));
         if (const toml::node *picture = table.get("picture")) {
             if (!picture->is_string())
-                problem(lineOf(*picture), u"picture must be a file name in double quotes"_s);
+                problem(lineOf(*picture), say("picture must be a file name in double quotes"));
             else
                 pair.picture = this->picture(fromToml(picture->as_string()->get()), lineOf(*picture), m_path,
                                              m_dir.path());
@@ -639,7 +639,7 @@ void Reader::readPairs(const toml::table &top)
 
 void Reader::readPairsFile(const toml::table &top)
 {
-    const QString file = text(top, "pairs_file", false, u"pairs_file"_s);
+    const QString file = text(top, "pairs_file", false, Words::same(u"pairs_file"_s));
     const toml::node *node = top.get("pairs_file");
     if (!node || file.isEmpty())
         return;
@@ -649,7 +649,7 @@ void Reader::readPairsFile(const toml::table &top)
         const char16_t sign = given.size() == 1 ? given.at(0).unicode() : 0;
         // A line break would make the whole table one row; other control signs cannot be typed.
         if (sign == 0 || sign > 126 || (sign < 0x20 && sign != u'\t') || given.at(0).isLetterOrNumber() || sign == u'"') {
-            problem(lineOf(*d), u"pairs_delimiter must be one sign in double quotes: \"\\t\" for a tab, \",\" or \";\""_s);
+            problem(lineOf(*d), say("pairs_delimiter must be one sign in double quotes: \"\\t\" for a tab, \",\" or \";\""));
             return;
         }
         delimiter = char(given.at(0).unicode());
@@ -657,7 +657,7 @@ void Reader::readPairsFile(const toml::table &top)
     bool header = false;
     if (const toml::node *h = top.get("pairs_header")) {
         if (!h->is_boolean())
-            problem(lineOf(*h), u"pairs_header must be true or false"_s);
+            problem(lineOf(*h), say("pairs_header must be true or false"));
         else
             header = h->as_boolean()->get();
     }
@@ -665,19 +665,19 @@ void Reader::readPairsFile(const toml::table &top)
     const QString shown = QDir::cleanPath(QFileInfo(m_path).dir().path() + u'/' + file);
     QByteArray bytes;
     QString path;
-    if (!readFile(file, m_dir.path(), lineOf(*node), m_path, u"the pairs table"_s, kMaxTextFileBytes, &bytes, &path))
+    if (!readFile(file, m_dir.path(), lineOf(*node), m_path, say("the pairs table"), kMaxTextFileBytes, &bytes, &path))
         return;
     if (const qsizetype lines = bytes.count('\n'); lines > kMaxTableLines) {
-        problem(lineOf(*node), u"the pairs table %1 has %2 lines, more than the %3 any quiz needs (a quiz holds at "
-                               "most %4 pairs and meanings): split it into smaller quizzes"_s
+        problem(lineOf(*node), say("the pairs table %1 has %2 lines, more than the %3 any quiz needs (a quiz holds at "
+                               "most %4 pairs and meanings): split it into smaller quizzes")
                                    .arg(quoted(file)).arg(lines).arg(kMaxTableLines).arg(kMaxItems));
         return;
     }
     const PairsTable::Result rows = PairsTable::read(bytes, delimiter, header);
     for (const PairsTable::Problem &p : rows.problems)
-        report({shown, p.line, p.message});
+        report({shown, p.line, Words{p.english, p.message}});
     for (const PairsTable::Problem &n : rows.notes)
-        m_result.notes.append({shown, n.line, n.message});
+        m_result.notes.append({shown, n.line, Words{n.english, n.message}});
     for (const PairsTable::Row &row : rows.rows) {
         if (row.expression.isEmpty()) {
             quiz().extraMeanings << row.meaning;
@@ -698,12 +698,12 @@ void Reader::readPairsFile(const toml::table &top)
 void Reader::readExtraMeanings(const toml::table &top)
 {
     const auto *array = optional<toml::array>(top, "extra_meanings",
-        u"extra_meanings must be a list of texts in [ ], such as [\"Рим\", \"Атина\"]"_s);
+        say("extra_meanings must be a list of texts in [ ], such as [\"Рим\", \"Атина\"]"));
     if (!array)
         return;
     for (const toml::node &item : *array) {
         if (!item.is_string()) {
-            problem(lineOf(item), u"every extra meaning must be text in double quotes"_s);
+            problem(lineOf(item), say("every extra meaning must be text in double quotes"));
             continue;
         }
         quiz().extraMeanings << fromToml(item.as_string()->get());
@@ -713,29 +713,29 @@ void Reader::readExtraMeanings(const toml::table &top)
 
 // Reads a file the quiz names, relative to base (a folder inside the quiz's folder). Only regular
 // files inside the quiz's folder, once links are followed, are read, and none larger than limit.
-bool Reader::readFile(const QString &file, const QString &base, int line, const QString &from, const QString &what,
+bool Reader::readFile(const QString &file, const QString &base, int line, const QString &from, const Words &what,
                       qint64 limit, QByteArray *bytes, QString *path)
 {
-    auto refuse = [&](const QString &why) {
-        report({from, line, u"%1 %2 %3"_s.arg(what, quoted(file), why)});
+    auto refuse = [&](const Words &why) {
+        report({from, line, Words::same(u"%1 %2 %3"_s).arg(what, quoted(file), why)});
         return false;
     };
     if (file.trimmed().isEmpty())
-        return refuse(u"names no file: write the file's name"_s);
+        return refuse(say("names no file: write the file's name"));
     if (!TextFile::badCharacter(file).isNull() || !notOneLine(file).isNull()) {
         // "snimki\new.png" in double quotes is "snimki", a line break, "ew.png".
-        return refuse(u"has a sign no file name may hold: rename the file; in a Windows path such as snimki\\new.png "
-                      "the backslash starts such a sign, so write / instead: \"snimki/new.png\""_s);
+        return refuse(say("has a sign no file name may hold: rename the file; in a Windows path such as snimki\\new.png "
+                      "the backslash starts such a sign, so write / instead: \"snimki/new.png\""));
     }
 
     if (QDir::isAbsolutePath(file) || file.split(u'/').contains(u".."_s)) {
-        return refuse(u"is outside the quiz's folder: a quiz reads only files in its own folder and the folders "
-                      "within it; copy the file there and name it from there, such as \"flags/bg.png\""_s);
+        return refuse(say("is outside the quiz's folder: a quiz reads only files in its own folder and the folders "
+                      "within it; copy the file there and name it from there, such as \"flags/bg.png\""));
     }
     const QFileInfo info(QDir(base).filePath(file));
     if (!info.exists() && file.contains(u'\\')) {
         QString slashes = file;
-        return refuse(u"is missing: in a file's path write / instead of \\, such as %1"_s
+        return refuse(say("is missing: in a file's path write / instead of \\, such as %1")
                           .arg(quoted(slashes.replace(u'\\', u'/'))));
     }
     if (!info.exists()) { // a link to nothing is missing too
@@ -745,16 +745,16 @@ bool Reader::readFile(const QString &file, const QString &base, int line, const 
             && (folder == m_folder || folder.startsWith(m_folder.endsWith(u'/') ? m_folder : m_folder + u'/'));
         const QString near = inside ? nearestName(QDir(folder), info.fileName()) : QString();
         if (near.isEmpty())
-            return refuse(u"is missing: put the file beside the quiz file, or correct its name"_s);
+            return refuse(say("is missing: put the file beside the quiz file, or correct its name"));
         const qsizetype slash = file.lastIndexOf(u'/');
-        return refuse(u"is missing: did you mean %1? Correct the name, or put the file beside the quiz file"_s
+        return refuse(say("is missing: did you mean %1? Correct the name, or put the file beside the quiz file")
                           .arg(quoted(file.first(slash + 1) + near)));
     }
     const QString canonical = info.canonicalFilePath();
     const QString inside = m_folder.endsWith(u'/') ? m_folder : m_folder + u'/';
     if (m_folder.isEmpty() || !(canonical.startsWith(inside) || canonical == m_folder)) {
-        return refuse(u"is a link that leads outside the quiz's folder: a quiz reads only files in its own folder; "
-                      "copy the file itself there"_s);
+        return refuse(say("is a link that leads outside the quiz's folder: a quiz reads only files in its own folder; "
+                      "copy the file itself there"));
     }
     FileBytes read = readRegularFile(canonical, limit);
     if (!read.problem.isNull())
@@ -945,23 +945,23 @@ int Reader::picture(const QString &file, int line, const QString &from, const QS
         return *it;
     QByteArray bytes;
     QString path;
-    if (!readFile(file, base, line, from, u"the picture"_s, kMaxPictureFileBytes, &bytes, &path))
+    if (!readFile(file, base, line, from, say("the picture"), kMaxPictureFileBytes, &bytes, &path))
         return -1;
-    auto refuse = [&](const QString &why) {
-        report({from, line, u"the picture %1 %2"_s.arg(quoted(file), why)});
+    auto refuse = [&](const Words &why) {
+        report({from, line, say("the picture %1 %2").arg(quoted(file), why)});
         return -1;
     };
     const PictureHeader header = pictureHeader(bytes);
     if (header.format.isEmpty())
-        return refuse(u"is not a PNG or JPEG image: save it as PNG or JPEG"_s);
+        return refuse(say("is not a PNG or JPEG image: save it as PNG or JPEG"));
     const QSize size = header.size;
     if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPixels) {
-        return refuse(u"is %1 × %2 pixels, too large to read safely: make it smaller than 50 megapixels in "
-                      "a picture editor"_s.arg(size.width()).arg(size.height()));
+        return refuse(say("is %1 × %2 pixels, too large to read safely: make it smaller than 50 megapixels in "
+                      "a picture editor").arg(size.width()).arg(size.height()));
     }
     if (const int scans = header.scans; scans > kMaxJpegScans) {
-        return refuse(u"is a JPEG of %1 scans, which would take minutes to show (a JPEG needs at most %2): save "
-                      "it again in a picture editor"_s.arg(scans).arg(kMaxJpegScans));
+        return refuse(say("is a JPEG of %1 scans, which would take minutes to show (a JPEG needs at most %2): save "
+                      "it again in a picture editor").arg(scans).arg(kMaxJpegScans));
     }
     const QSize upright = header.upright();
     const QSize shown = fitted(upright, kMaxPictureSize);
@@ -970,14 +970,14 @@ int Reader::picture(const QString &file, int line, const QString &from, const QS
         QString why;
         const QImage image = decodePicture(header, kMaxPictureSize, &why);
         if (image.isNull())
-            return refuse(u"cannot be read as an image (%1): save it again as PNG or JPEG"_s.arg(why));
+            return refuse(say("cannot be read as an image (%1): save it again as PNG or JPEG").arg(why));
         picture = {writtenAnew(image, header.format), header.format, image.size()};
         if (picture.data.isEmpty())
-            return refuse(u"could not be written anew for the quiz: save it again as PNG or JPEG"_s);
+            return refuse(say("could not be written anew for the quiz: save it again as PNG or JPEG"));
     }
     if (shown != upright) {
-        m_result.notes.append({from, line, u"the picture %1 is %2 × %3 pixels; it is scaled down to %4 × %5 so "
-                                           "that it shows whole on the screen"_s
+        m_result.notes.append({from, line, say("the picture %1 is %2 × %3 pixels; it is scaled down to %4 × %5 so "
+                                           "that it shows whole on the screen")
                                                .arg(quoted(file)).arg(upright.width()).arg(upright.height())
                                                .arg(shown.width()).arg(shown.height())});
     }
@@ -990,22 +990,22 @@ void Reader::checkWhole(const toml::table &top)
 {
     const QList<Pair> &pairs = quiz().pairs;
     auto where = [](const Origin &o, const QString &self) {
-        return o.file == self ? u"line %1"_s.arg(o.line) : u"%1:%2"_s.arg(o.file).arg(o.line);
+        return o.file == self ? say("line %1").arg(o.line) : Words::same(u"%1:%2"_s.arg(o.file).arg(o.line));
     };
-    auto checkText = [&](const QString &text, const Origin &origin, const QString &what) {
+    auto checkText = [&](const QString &text, const Origin &origin, const Words &what) {
         if (text.isNull()) // missing, and said so already
             return;
         if (text.trimmed().isEmpty()) {
-            report({origin.file, origin.line, u"the %1 is empty: write it, or remove the pair"_s.arg(what)});
-        } else if (const QString why = notOneLine(text); !why.isNull()) {
-            report({origin.file, origin.line, u"the %1 %2 %3: a list shows one line per item"_s.arg(what, quoted(text), why)});
+            report({origin.file, origin.line, say("the %1 is empty: write it, or remove the pair").arg(what)});
+        } else if (const Words why = notOneLine(text); !why.isNull()) {
+            report({origin.file, origin.line, say("the %1 %2 %3: a list shows one line per item").arg(what, quoted(text), why)});
         }
     };
 
     // Lookups take the first match, so a repeated text would make the answer key ambiguous.
     QHash<QString, Origin> expressions;
     QHash<QString, Origin> meanings;
-    auto repeated = [&](QHash<QString, Origin> &seen, const QString &text, const Origin &origin, const QString &what) {
+    auto repeated = [&](QHash<QString, Origin> &seen, const QString &text, const Origin &origin, const Words &what) {
         if (text.trimmed().isEmpty())
             return;
         const auto first = seen.constFind(text);
@@ -1014,7 +1014,7 @@ void Reader::checkWhole(const toml::table &top)
             return;
         }
         report({origin.file, origin.line,
-                u"the %1 %2 is given twice, here and on %3: the answer key would be ambiguous; give each %1 once"_s
+                say("the %1 %2 is given twice, here and on %3: the answer key would be ambiguous; give each %1 once")
                     .arg(what, quoted(text), where(*first, origin.file))});
     };
     const qsizetype n = pairs.size();
@@ -1024,24 +1024,24 @@ void Reader::checkWhole(const toml::table &top)
     const bool tooMany = n > kMaxItems || n + extra > kMaxItems;
     if (tooMany) {
         report({m_path, topLine,
-                u"the quiz has %1 pairs and %2 meanings in all; the program counts up to %3 of each: split it into "
-                "smaller quizzes"_s.arg(n).arg(n + extra).arg(kMaxItems)});
+                say("the quiz has %1 pairs and %2 meanings in all; the program counts up to %3 of each: split it into "
+                "smaller quizzes").arg(n).arg(n + extra).arg(kMaxItems)});
     }
     for (int i = 0; i < pairs.size(); ++i) {
-        checkText(pairs[i].expression, m_pairOrigins[i].expression, u"expression"_s);
-        checkText(pairs[i].meaning, m_pairOrigins[i].meaning, u"meaning"_s);
-        repeated(expressions, pairs[i].expression, m_pairOrigins[i].expression, u"expression"_s);
-        repeated(meanings, pairs[i].meaning, m_pairOrigins[i].meaning, u"meaning"_s);
+        checkText(pairs[i].expression, m_pairOrigins[i].expression, say("expression"));
+        checkText(pairs[i].meaning, m_pairOrigins[i].meaning, say("meaning"));
+        repeated(expressions, pairs[i].expression, m_pairOrigins[i].expression, say("expression"));
+        repeated(meanings, pairs[i].meaning, m_pairOrigins[i].meaning, say("meaning"));
     }
     for (int i = 0; i < quiz().extraMeanings.size(); ++i) {
-        checkText(quiz().extraMeanings[i], m_extraOrigins[i], u"extra meaning"_s);
-        repeated(meanings, quiz().extraMeanings[i], m_extraOrigins[i], u"meaning"_s);
+        checkText(quiz().extraMeanings[i], m_extraOrigins[i], say("extra meaning"));
+        repeated(meanings, quiz().extraMeanings[i], m_extraOrigins[i], say("meaning"));
     }
 
     if (n == 0) {
         if (m_pairsTableFailed)
             return;
-        report({m_path, topLine, u"the quiz has no pairs: add [[pair]] tables or a pairs_file"_s});
+        report({m_path, topLine, say("the quiz has no pairs: add [[pair]] tables or a pairs_file")});
         return;
     }
     if (tooMany)
@@ -1052,10 +1052,10 @@ void Reader::checkWhole(const toml::table &top)
         const toml::node *node = top.get("extra_meanings");
         const Origin at = node ? Origin{m_path, lineOf(*node)} : m_extraOrigins.first();
         report({at.file, at.line,
-                u"with %1 pairs and %2 extra meanings the quiz can never be graded: \"Оцени\" needs "
-                                  "at least three entered pairs for every meaning left over; %3"_s.arg(n).arg(extra)
-                                      .arg(n < 3 ? u"%1 pairs allow no extra meanings"_s.arg(n)
-                                                 : u"%1 pairs allow 0 to %2 extra meanings"_s.arg(n).arg(n / 3))});
+                say("with %1 pairs and %2 extra meanings the quiz can never be graded: \"Оцени\" needs "
+                                  "at least three entered pairs for every meaning left over; %3").arg(n).arg(extra)
+                                      .arg(n < 3 ? say("%1 pairs allow no extra meanings").arg(n)
+                                                 : say("%1 pairs allow 0 to %2 extra meanings").arg(n).arg(n / 3))});
     }
 }
 
@@ -1076,11 +1076,24 @@ QString Problem::text() const
     return u"%1:%2: %3"_s.arg(file).arg(line).arg(message);
 }
 
+QString Problem::noteText() const
+{
+    return say("%1:%2: note: %3").arg(file).arg(line).arg(message).local;
+}
+
+QString Result::failure(const QString &file) const
+{
+    const qsizetype count = problemCount();
+    return (count == 1 ? say("%1: 1 problem; nothing was built. Mend the file and check it again.").arg(file)
+                       : say("%1: %2 problems; nothing was built. Mend the file and check it again.").arg(file).arg(count))
+        .local;
+}
+
 QString Result::summary(const QString &file) const
 {
-    return u"OK: %1: %2 pairs, %3 extra meanings, %4 pictures, %5 explanations"_s.arg(file)
+    return say("OK: %1: %2 pairs, %3 extra meanings, %4 pictures, %5 explanations").arg(file)
         .arg(quiz.pairs.size()).arg(quiz.extraMeanings.size()).arg(quiz.pictureCount())
-        .arg(quiz.explanationCount());
+        .arg(quiz.explanationCount()).local;
 }
 
 QImage readPicture(const QByteArray &data, QSize fit, QString *why)
@@ -1116,7 +1129,7 @@ Result checkBytes(const QByteArray &bytes, const QString &path, PictureReading p
     Result result;
     result.dependencies << QFileInfo(path).absoluteFilePath();
     if (bytes.size() > kMaxTextFileBytes) {
-        result.problems.append({path, 1, u"the quiz file is larger than %1, the most a quiz reads: make it smaller"_s
+        result.problems.append({path, 1, say("the quiz file is larger than %1, the most a quiz reads: make it smaller")
                                              .arg(megabytes(kMaxTextFileBytes))});
         return result;
     }
@@ -1136,8 +1149,8 @@ Result checkBytes(const QByteArray &bytes, const QString &path, PictureReading p
     if (more > 0) {
         const Problem next = result.problems.size() > kMaxProblems ? result.problems.at(kMaxProblems) : result.problems.last();
         result.problems.resize(kMaxProblems);
-        result.problems.append({next.file, next.line, u"and %1 more problems, not listed: mend those above and "
-                                                      "check again"_s.arg(more)});
+        result.problems.append({next.file, next.line, say("and %1 more problems, not listed: mend those above and "
+                                                      "check again").arg(more)});
         result.moreProblems = more;
     }
     return result;
@@ -1148,7 +1161,7 @@ Result check(const QString &path, PictureReading pictures)
     FileBytes read = readRegularFile(path, kMaxTextFileBytes);
     if (!read.problem.isNull()) {
         Result result;
-        result.problems.append({path, 1, u"the quiz file %1"_s.arg(read.problem)});
+        result.problems.append({path, 1, say("the quiz file %1").arg(read.problem)});
         return result;
     }
     return checkBytes(read.bytes, path, pictures);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "quizfile/messages.h"
+
 #include <array>
 
 // A quiz file: the text a teacher writes to make a quiz of their own (TOML, optionally with the
@@ -93,11 +95,18 @@ struct Quiz
 
 struct Problem
 {
+    Problem() = default;
+    Problem(const QString &file, int line, const Words &words) : file(file), line(line), message(words.local), english(words.english) {}
+    Problem(const QString &file, int line, const QString &message) : file(file), line(line), message(message), english(message) {}
+
     QString file;
     int line = 0;
-    QString message;
+    QString message;   // in the language chosen for messages (messages.h)
+    QString english;   // the same in English, for the tools that read it
     // "FILE:LINE: message", as compilers print it, so editors can jump there.
     QString text() const;
+    // "FILE:LINE: note: message", for what is not a problem.
+    QString noteText() const;
 };
 
 struct Result
@@ -114,6 +123,8 @@ struct Result
     qsizetype problemCount() const { return moreProblems ? problems.size() - 1 + moreProblems : problems.size(); }
     // "OK: FILE: 12 pairs, 3 extra meanings, 12 pictures, 12 explanations"
     QString summary(const QString &file) const;
+    // "FILE: 3 problems; nothing was built. ..."
+    QString failure(const QString &file) const;
 };
 
 // Reads and checks the quiz file at path; relative paths inside it are taken from its folder.

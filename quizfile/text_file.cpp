@@ -5,6 +5,8 @@
 #include <array>
 
 using namespace Qt::StringLiterals;
+using QuizFile::say;
+using QuizFile::Words;
 
 namespace TextFile {
 
@@ -58,39 +60,39 @@ qsizetype firstBadCharacter(QStringView text, char32_t *found)
     return -1;
 }
 
-QString describe(char32_t c)
+Words describe(char32_t c)
 {
     const QString code = u"U+"_s + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
     if (c == 0)
-        return u"the NUL sign (%1)"_s.arg(code);
+        return say("the NUL sign (%1)").arg(code);
     if (c == 0xFEFF)
-        return u"a byte-order mark (%1)"_s.arg(code);
+        return say("a byte-order mark (%1)").arg(code);
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-        return u"the control character %1"_s.arg(code);
+        return say("the control character %1").arg(code);
     if (QChar::isSurrogate(c))
-        return u"half of a character (%1)"_s.arg(code);
-    return u"the noncharacter %1"_s.arg(code);
+        return say("half of a character (%1)").arg(code);
+    return say("the noncharacter %1").arg(code);
 }
 
 } // namespace
 
-QString badCharacter(QStringView text)
+Words badCharacter(QStringView text)
 {
     char32_t c = 0;
-    return firstBadCharacter(text, &c) < 0 ? QString() : describe(c);
+    return firstBadCharacter(text, &c) < 0 ? Words() : describe(c);
 }
 
 Decoded decode(const QByteArray &bytes)
 {
     Decoded result;
-    static const QString saveAsUtf8 =
-        u"in Notepad choose \"Save as\" and the encoding \"UTF-8\"; in LibreOffice choose \"Save as\", tick \"Edit "
+    const Words saveAsUtf8 =
+        say("in Notepad choose \"Save as\" and the encoding \"UTF-8\"; in LibreOffice choose \"Save as\", tick \"Edit "
         "filter settings\" and the character set \"Unicode (UTF-8)\"; in Excel choose \"Save as\" and the type "
-        "\"CSV UTF-8 (Comma delimited)\""_s;
+        "\"CSV UTF-8 (Comma delimited)\"");
     if (looksLikeUtf16(bytes)) {
         result.badLine = 1;
-        result.problem = u"the file is UTF-16 text (two bytes a letter, what Excel calls \"Unicode Text\"), not UTF-8. "
-                         "Save it as UTF-8: "_s + saveAsUtf8;
+        result.problem = say("the file is UTF-16 text (two bytes a letter, what Excel calls \"Unicode Text\"), not UTF-8. "
+                         "Save it as UTF-8: ") + saveAsUtf8;
         return result;
     }
     QByteArrayView body(bytes);
@@ -105,7 +107,7 @@ Decoded decode(const QByteArray &bytes)
         if (at < 0)
             return result;
         result.badLine = int(QStringView(result.text).first(at).count(u'\n')) + 1;
-        result.problem = u"this line has %1, which no text may hold: remove it"_s.arg(describe(c));
+        result.problem = say("this line has %1, which no text may hold: remove it").arg(describe(c));
         result.text.clear();
         return result;
     }
@@ -124,10 +126,10 @@ Decoded decode(const QByteArray &bytes)
     result.text.clear();
     result.badLine = line;
     if (looksLikeWindows1251(bytes.mid(0))) {
-        result.problem = u"the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: "_s
+        result.problem = say("the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: ")
             + saveAsUtf8;
     } else {
-        result.problem = u"the file is not UTF-8 text (this line has bytes that are not UTF-8). Save it as UTF-8: "_s
+        result.problem = say("the file is not UTF-8 text (this line has bytes that are not UTF-8). Save it as UTF-8: ")
             + saveAsUtf8;
     }
     return result;

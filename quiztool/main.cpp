@@ -21,6 +21,8 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The messages in Bulgarian when the locale is (LANG=bg_BG.UTF-8), in English otherwise.
+    QuizFile::setMessageLanguage(QuizFile::localeLanguage());
     const QStringList args = app.arguments().mid(1);
     QTextStream out(stdout), err(stderr);
     const bool generating = args.size() >= 4 && args.size() % 3 == 1 && args.at(0) == u"generate"_s;
@@ -37,14 +39,12 @@ int main(int argc, char *argv[])
     for (const QuizFile::Problem &problem : result.problems)
         err << problem.text() << '\n';
     if (!result.ok()) {
-        err << file << ": " << result.problemCount()
-            << (result.problemCount() == 1 ? " problem" : " problems")
-            << "; nothing was built. Mend the file and check it again.\n";
+        err << result.failure(file) << '\n';
         return 1;
     }
     if (!generating) {
         for (const QuizFile::Problem &note : result.notes)
-            out << note.file << ':' << note.line << ": note: " << note.message << '\n';
+            out << note.noteText() << '\n';
         out << result.summary(file) << '\n';
     }
     if (bundling) {

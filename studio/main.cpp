@@ -1,3 +1,4 @@
+#include "quizfile/messages.h"
 #include "studio/studio_window.h"
 #include "widgets/window_support.h"
 
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
     QTranslator studio;
     QTranslator qt;
     if (wantsBulgarian()) {
+        // The checker's own messages too, where the studio does not word them anew.
+        QuizFile::setMessageLanguage(QuizFile::Language::Bulgarian);
         if (studio.load(u":/i18n/zort-studio_bg.qm"_s))
             QCoreApplication::installTranslator(&studio);
         // Qt's own dialogs (file chooser), when Debian's translations of Qt are installed.

@@ -106,13 +106,16 @@ CheckProblem describe(const QuizFile::Problem &problem, const WrittenQuiz &writt
     FormPlace place = written.placeOf(problem.line);
     // The checker names a pair by its [[pair]] line; the message says which of its texts it means.
     if (place.kind == FormPlace::Pair && place.column < 0) {
-        if (problem.message.startsWith(u"the expression"_s))
+        if (problem.english.startsWith(u"the expression"_s))
             place.column = PairsModel::Expression;
-        else if (problem.message.startsWith(u"the meaning"_s))
+        else if (problem.english.startsWith(u"the meaning"_s))
             place.column = PairsModel::Meaning;
     }
     const QString where = whereIs(place);
-    const QString words = teacherWords(problem.message, written);
+    // Matched in English, whatever language the messages are in; a message it does not word anew
+    // is shown in that language.
+    const QString english = teacherWords(problem.english, written);
+    const QString words = english == problem.english ? problem.message : english;
     return {place, where.isEmpty() ? words : ProblemsModel::tr("%1: %2").arg(where, words)};
 }
 

@@ -59,7 +59,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("problems in the quiz") << QStringList{u"problems.toml"_s} << 1
-                                              << u"problems.toml:2: the window caption must be text"_s;
+                                              << u"problems.toml:2: заглавието на прозореца (caption) трябва да е текст"_s;
         QTest::newRow("missing quiz file") << QStringList{u"none.toml"_s} << 1 << u"none.toml:1: "_s;
         QTest::newRow("missing bundle") << QStringList{u"none.zort"_s} << 1
                                         << u"none.zort:1: cannot read the bundle: No such file"_s;

@@ -231,64 +231,88 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");        // the problem's file
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("absent");      // said of no line
+        QTest::addColumn<QString>("bulgarian");   // the same, in Bulgarian messages
+        QTest::addColumn<QString>("absent");      // said of no line, in English
         const QString quiz = u"quiz.toml"_s;
         const QString table = u"table.csv"_s;
         const QByteArray ok = kHead + pairs(1, 3); // [[pair]] on lines 3, 6 and 9
         auto row = [&](const char *name, const QVariantMap &files, const QString &file, int line, const QString &english,
-                       const QString &absent = QString()) {
-            QTest::newRow(name) << files << file << line << english << absent;
+                       const QString &bulgarian, const QString &absent = QString()) {
+            QTest::newRow(name) << files << file << line << english << bulgarian << absent;
         };
         // Exact lines: a text's own, not its pair's.
         row("empty expression", {{quiz, ok + "[[pair]]\nexpression = \"\"\nmeaning = \"x\"\n"}}, quiz, 13,
-            u"the expression is empty"_s);
+            u"the expression is empty"_s,
+            u"изразът няма текст"_s);
         row("meaning given twice", {{quiz, ok + "[[pair]]\nexpression = \"x\"\nmeaning = \"m2\"\n"}}, quiz, 14,
-            u"the meaning \"m2\" is given twice, here and on line 8"_s);
+            u"the meaning \"m2\" is given twice, here and on line 8"_s,
+            u"значението \"m2\" се среща два пъти – тук и на ред 8"_s);
         // Encodings: only what is true, UTF-16 by its name, and Excel's way to UTF-8.
         row("table not UTF-8, nothing after", {{quiz, withTable()}, {table, QByteArray("a;b\n\xEC\xE5\xE0;\xE0\n")}}, table, 2,
-            u"in Excel choose \"Save as\" and the type \"CSV UTF-8 (Comma delimited)\""_s, u"no pairs"_s);
+            u"in Excel choose \"Save as\" and the type \"CSV UTF-8 (Comma delimited)\""_s,
+            u"в Excel изберете „Запиши като“ и вида „CSV UTF-8 (разделено със запетаи)“"_s, u"no pairs"_s);
         row("table in UTF-16", {{quiz, withTable()}, {table, QByteArray("\xFF\xFE" "a\0\t\0b\0\n\0", 10)}}, table, 1,
-            u"the file is UTF-16 text"_s, u"no pairs"_s);
+            u"the file is UTF-16 text"_s,
+            u"файлът е текст в UTF-16"_s, u"no pairs"_s);
         row("quiz file in UTF-16 without a mark", {{quiz, QByteArray("i\0d\0 \0=\0 \0\"\0t\0\"\0\n\0", 18)}}, quiz, 1,
-            u"the file is UTF-16 text"_s, u"Windows-1251"_s);
+            u"the file is UTF-16 text"_s,
+            u"файлът е текст в UTF-16"_s, u"Windows-1251"_s);
         // The parser's errors in plain words.
         row("[pair] for [[pair]]", {{quiz, kHead + "[pair]\nexpression = \"a\"\nmeaning = \"b\"\n" + pairs(1, 2)}}, quiz, 3,
-            u"write [[pair]], with two brackets on each side"_s, u"redefine"_s);
+            u"write [[pair]], with two brackets on each side"_s,
+            u"пишете [[pair]], с по две скоби от двете страни"_s, u"redefine"_s);
         row("forgotten [[pair]]", {{quiz, ok + "expression = \"x\"\nmeaning = \"y\"\n"}}, quiz, 12,
-            u"expression is given a second time in the same pair: is a [[pair]] line missing above this line?"_s);
+            u"expression is given a second time in the same pair: is a [[pair]] line missing above this line?"_s,
+            u"expression е даден втори път в същата двойка: дали над този ред не липсва ред [[pair]]?"_s);
         row("curly quotes", {{quiz, "id = \"t\"\ncaption = „Столици“\n" + pairs(1, 3)}}, quiz, 2,
-            u"this text is in curly quotes"_s, u"determine value type"_s);
+            u"this text is in curly quotes"_s,
+            u"този текст е в извити кавички"_s, u"determine value type"_s);
         row("Windows path", {{quiz, withPicture("snimki\\Na.png")}}, quiz, 6,
-            u"in a file's path write / instead of \\, such as \"snimki/Na.png\""_s, u"escape sequence"_s);
+            u"in a file's path write / instead of \\, such as \"snimki/Na.png\""_s,
+            u"в пътя до файл пишете / вместо \\, например \"snimki/Na.png\""_s, u"escape sequence"_s);
         row("Windows path with the backslash written twice", {{quiz, withPicture("snimki\\\\Na.png")}}, quiz, 6,
-            u"is missing: in a file's path write / instead of \\, such as \"snimki/Na.png\""_s);
+            u"is missing: in a file's path write / instead of \\, such as \"snimki/Na.png\""_s,
+            u"липсва: в пътя до файл пишете / вместо \\, например \"snimki/Na.png\""_s);
         row("unclosed \"\"\"", {{quiz, kHead + "instructions = \"\"\"\nСвържете\n" + pairs(1, 3)}}, quiz, 3,
-            u"this text opened with \"\"\" on line 3 is never closed"_s, u"end-of-file"_s);
+            u"this text opened with \"\"\" on line 3 is never closed"_s,
+            u"този текст, отворен с \"\"\" на ред 3, никъде не е затворен"_s, u"end-of-file"_s);
         row("unclosed \"", {{quiz, "id = \"t\"\ncaption = \"Столици\n" + pairs(1, 3)}}, quiz, 2,
-            u"this text's closing double quote is missing"_s, u"control characters"_s);
+            u"this text's closing double quote is missing"_s,
+            u"на този текст липсва затварящата двойна кавичка"_s, u"control characters"_s);
         // A mistyped picture's name, with the files beside it.
         row("picture name mistyped", {{quiz, withPicture("flags/bq.png")}, {u"flags/bg.png"_s, image(4, 4, "png")}}, quiz, 6,
-            u"the picture \"flags/bq.png\" is missing: did you mean \"flags/bg.png\"?"_s);
+            u"the picture \"flags/bq.png\" is missing: did you mean \"flags/bg.png\"?"_s,
+            u"картинката \"flags/bq.png\" липсва: може би имате предвид \"flags/bg.png\"?"_s);
         row("picture name in other capitals", {{quiz, withPicture("BG.PNG")}, {u"bg.png"_s, image(4, 4, "png")}}, quiz, 6,
-            u"did you mean \"bg.png\"?"_s);
+            u"did you mean \"bg.png\"?"_s,
+            u"може би имате предвид \"bg.png\"?"_s);
         // The package's version and maintainer: one line each, of the signs a package's fields allow.
-        row("version a number", {{quiz, kHead + "version = 1.2\n" + pairs(1, 3)}}, quiz, 3, u"version must be text in double quotes"_s);
+        row("version a number", {{quiz, kHead + "version = 1.2\n" + pairs(1, 3)}}, quiz, 3, u"version must be text in double quotes"_s,
+            u"version трябва да е текст в двойни кавички"_s);
         row("version in words", {{quiz, kHead + "version = \"first\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"version must be a version number such as \"1.2\""_s);
+            u"version must be a version number such as \"1.2\""_s,
+            u"version трябва да е номер на версия като \"1.2\""_s);
         row("version with a line break", {{quiz, kHead + "version = \"1.2\\n3\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"version must be a version number"_s);
+            u"version must be a version number"_s,
+            u"version трябва да е номер на версия"_s);
         row("version too long", {{quiz, kHead + "version = \"1" + QByteArray(32, '0') + "\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"at most 32 signs"_s);
+            u"at most 32 signs"_s,
+            u"най-много 32 знака"_s);
         row("author over two lines", {{quiz, kHead + "author = \"\"\"Мария\nПетрова\"\"\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"author must be your name on one line"_s);
+            u"author must be your name on one line"_s,
+            u"author трябва да е вашето име на един ред"_s);
         row("author with a control sign", {{quiz, kHead + "author = \"Мария\\u001B[2J\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"author must be your name on one line"_s);
+            u"author must be your name on one line"_s,
+            u"author трябва да е вашето име на един ред"_s);
         row("author too long", {{quiz, kHead + "author = \"" + QByteArray(101, 'a') + "\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"at most 100 signs"_s);
+            u"at most 100 signs"_s,
+            u"най-много 100 знака"_s);
         row("author with two addresses", {{quiz, kHead + "author = \"М <a@b.org>, Н <c@d.org>\"\n" + pairs(1, 3)}}, quiz, 3,
-            u"with your e-mail address in < > if you like"_s);
+            u"with your e-mail address in < > if you like"_s,
+            u"с електронния ви адрес в < >"_s);
         row("picture name far from any", {{quiz, withPicture("flags/ro.png")}, {u"flags/bulgaria.png"_s, image(4, 4, "png")}}, quiz,
-            6, u"the picture \"flags/ro.png\" is missing: put the file"_s, u"did you mean"_s);
+            6, u"the picture \"flags/ro.png\" is missing: put the file"_s,
+            u"картинката \"flags/ro.png\" липсва: сложете файла"_s, u"did you mean"_s);
     }
     void teacherMessages()
     {
@@ -296,6 +320,7 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(int, line);
         QFETCH(QString, english);
+        QFETCH(QString, bulgarian);
         QFETCH(QString, absent);
         const QString folder = u"teacher-"_s + QString::fromLatin1(QTest::currentDataTag()).toHtmlEscaped().replace(u'"', u'q');
         QVERIFY(QDir(m_dir.path()).mkpath(folder));
@@ -303,15 +328,20 @@ private Q_SLOTS:
             QVERIFY(QDir(m_dir.path()).mkpath(QFileInfo(folder + u'/' + it.key()).path()));
             write(folder + u'/' + it.key(), it.value().toByteArray());
         }
+        // Checked with Bulgarian messages: each problem carries its English words too.
+        QuizFile::setMessageLanguage(QuizFile::Language::Bulgarian);
         const QuizFile::Result result = QuizFile::check(m_dir.filePath(folder + u"/quiz.toml"_s));
+        QuizFile::setMessageLanguage(QuizFile::Language::English);
+        const QString path = m_dir.filePath(folder + u'/' + file);
         QStringList all;
         for (const QuizFile::Problem &problem : result.problems)
-            all << problem.text();
-        const QString expected = m_dir.filePath(folder + u'/' + file) + u':' + QString::number(line) + u": "_s;
-        QVERIFY2(std::any_of(all.cbegin(), all.cend(), [&](const QString &p) { return p.startsWith(expected) && p.contains(english); }),
-                 qPrintable(all.join(u'\n')));
+            all << problem.text() << problem.english;
+        const QString said = all.join(u'\n');
+        QVERIFY2(std::any_of(result.problems.cbegin(), result.problems.cend(), [&](const QuizFile::Problem &p) {
+                     return p.file == path && p.line == line && p.english.contains(english) && p.message.contains(bulgarian);
+                 }), qPrintable(said));
         if (!absent.isEmpty())
-            QVERIFY2(!all.join(u'\n').contains(absent), qPrintable(all.join(u'\n')));
+            QVERIFY2(!said.contains(absent), qPrintable(said));
     }
 
     // The quiz's texts reach the package's CMake files only as bracket arguments, read back as they

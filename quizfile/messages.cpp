@@ -1,0 +1,63 @@
+#include "quizfile/messages.h"
+
+#include <QLocale>
+#include <QTranslator>
+
+#include <atomic>
+
+namespace QuizFile {
+
+namespace {
+
+std::atomic<Language> g_language{Language::English};
+
+// Loaded once, on first use, and only read after: checks may run on several threads.
+const QTranslator *bulgarian()
+{
+    static const QTranslator *const translator = [] {
+        auto *t = new QTranslator;
+        if (!t->load(QStringLiteral(":/i18n/zort-quizfile_bg.qm")))
+            qWarning("zort: the Bulgarian messages of the quiz check are missing");
+        return t;
+    }();
+    return translator;
+}
+
+} // namespace
+
+void setMessageLanguage(Language language)
+{
+    g_language = language;
+    if (language == Language::Bulgarian)
+        bulgarian();
+}
+
+Language messageLanguage()
+{
+    return g_language;
+}
+
+Language localeLanguage()
+{
+    return QLocale().language() == QLocale::Bulgarian ? Language::Bulgarian : Language::English;
+}
+
+Words Words::translated(const char *source)
+{
+    Words words;
+    words.english = QString::fromUtf8(source);
+    words.local = words.english;
+    if (g_language == Language::Bulgarian) {
+        // lupdate names each text's context after the namespace or class it is said in.
+        for (const char *context : {"QuizFile", "QuizFile::Reader", "PairsTable", "TextFile"}) {
+            const QString found = bulgarian()->translate(context, source);
+            if (!found.isEmpty()) {
+                words.local = found;
+                break;
+            }
+        }
+    }
+    return words;
+}
+
+} // namespace QuizFile
