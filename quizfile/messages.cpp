@@ -48,8 +48,10 @@ Words Words::translated(const char *source)
     words.english = QString::fromUtf8(source);
     words.local = words.english;
     if (g_language == Language::Bulgarian) {
-        // lupdate names each text's context after the namespace or class it is said in.
-        for (const char *context : {"QuizFile", "QuizFile::Reader", "PairsTable", "TextFile"}) {
+        // lupdate names each text's context after the namespace or class it is said in: these are
+        // the ones zort-quizfile_bg.ts has.
+        for (const char *context : {"QuizFile", "QuizFile::Reader", "QuizFile::Result", "QuizFile::Problem", "PairsTable",
+                                    "TextFile"}) {
             const QString found = bulgarian()->translate(context, source);
             if (!found.isEmpty()) {
                 words.local = found;
@@ -58,6 +60,17 @@ Words Words::translated(const char *source)
         }
     }
     return words;
+}
+
+QString scriptMessage(const QString &name, const QStringList &args)
+{
+    if (name == QLatin1String("no-package"))
+        return say("No package was built.").local;
+    if (name == QLatin1String("no-display")) {
+        return say("There is no display to show the quiz on: run '%1' to render the window under a virtual display "
+                   "into a PNG instead.").arg(args.value(0)).local;
+    }
+    return QString();
 }
 
 } // namespace QuizFile

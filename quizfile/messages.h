@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <concepts>
 #include <type_traits>
@@ -48,5 +49,9 @@ private:
 };
 
 inline Words say(const char *source) { return Words::translated(source); }
+
+// The scripts' own lines (scripts/package.sh, run.sh), by name, in the chosen language, with
+// args put in: "no-package", "no-display COMMAND". Null for a name it does not know.
+QString scriptMessage(const QString &name, const QStringList &args);
 
 } // namespace QuizFile

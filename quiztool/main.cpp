@@ -4,11 +4,13 @@
 //                                         be a bundle (*.zort)
 //   zort-quiz bundle FILE [OUT]           the same, then writes the quiz with its table and
 //                                         pictures as one bundle, OUT or FILE's name with .zort
+//   zort-quiz say NAME [ARG]...           prints a line of the scripts (quizfile/messages.h)
 //   zort-quiz generate FILE OUTDIR NAME [--fill TEMPLATE OUTPUT]...
 //                                         the same, then writes OUTDIR/NAME.cpp, .qrc and .d, and
 //                                         each template with the quiz's caption filled in
 #include "quizfile/bundle.h"
 #include "quizfile/generate.h"
+#include "quizfile/messages.h"
 #include "quizfile/quiz_file.h"
 
 #include <QCoreApplication>
@@ -25,6 +27,12 @@ int main(int argc, char *argv[])
     QuizFile::setMessageLanguage(QuizFile::localeLanguage());
     const QStringList args = app.arguments().mid(1);
     QTextStream out(stdout), err(stderr);
+    // The scripts' own lines, in the same language as the check's.
+    if (args.size() >= 2 && args.at(0) == u"say"_s) {
+        const QString line = QuizFile::scriptMessage(args.at(1), args.mid(2));
+        err << line << '\n';
+        return line.isNull() ? 2 : 0;
+    }
     const bool generating = args.size() >= 4 && args.size() % 3 == 1 && args.at(0) == u"generate"_s;
     const bool bundling = (args.size() == 2 || args.size() == 3) && args.at(0) == u"bundle"_s;
     if (!generating && !bundling && !(args.size() == 2 && args.at(0) == u"check"_s)) {

@@ -42,7 +42,7 @@ if [ -n "$png" ]; then
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "There is no display to show the quiz on: run 'scripts/run.sh --png zort.png${quiz:+ $1}' to render the window under a virtual display into a PNG instead." >&2
+    "$build/quiztool/zort-quiz" say no-display "scripts/run.sh --png zort.png${quiz:+ $1}"
     exit 1
 fi
 exec "$program"

@@ -146,6 +146,14 @@
         <source>the quiz file %1</source>
         <translation>файлът на теста %1</translation>
     </message>
+    <message>
+        <source>No package was built.</source>
+        <translation>Пакет не е направен.</translation>
+    </message>
+    <message>
+        <source>There is no display to show the quiz on: run &apos;%1&apos; to render the window under a virtual display into a PNG instead.</source>
+        <translation>Няма екран, на който да се покаже тестът: изпълнете „%1“, за да се нарисува прозорецът във виртуален екран и да се запише в PNG файл.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFile::Problem</name>
