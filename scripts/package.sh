@@ -14,6 +14,11 @@ cd "$(dirname "$0")/.."
 
 scripts/setup-debian.sh
 build=build-package
+# In the language of the check's messages, by the quiz tool check-quiz.sh builds.
+no_package() {
+    if [ -x build-quiz-tool/quiztool/zort-quiz ]; then build-quiz-tool/quiztool/zort-quiz say no-package
+    else echo "No package was built." >&2; fi
+}
 # What Debian builds its own packages with: optimised, hardened, and with no build path in the binary.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
@@ -21,13 +26,12 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 
 # The check's own messages, before CMake could wrap them in its own; a quiz with problems stops here.
 if [ -n "$quiz" ]; then
-    scripts/check-quiz.sh "$quiz" >/dev/null || { build-quiz-tool/quiztool/zort-quiz say no-package; exit 1; }
+    scripts/check-quiz.sh "$quiz" >/dev/null || { no_package; exit 1; }
 fi
 mkdir -p "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORT_BUILD_TESTS=OFF -DZORT_QUIZ="$quiz" \
       -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >"$build/configure.log" 2>&1 ||
-    { grep -v '^-- ' "$build/configure.log" >&2; "$build/quiztool/zort-quiz" say no-package 2>/dev/null ||
-      echo "No package was built." >&2; exit 1; }
+    { grep -v '^-- ' "$build/configure.log" >&2; no_package; exit 1; }
 cmake --build "$build"
 
 log=$(cpack --config "$build/CPackConfig.cmake" -B "$build/packages" 2>&1) || { echo "$log" >&2; exit 1; }
