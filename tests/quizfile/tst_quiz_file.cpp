@@ -501,8 +501,10 @@ private Q_SLOTS:
                  {u"link real.png pic.png"_s}, QSize(16, 16));
 
         // Names the build cannot write reach it only through the tool's own links.
+#ifndef Q_OS_WIN // Windows' file names cannot hold line breaks
         accepted("quiz file named with a line break", u"q"_s, u"line\nbreak\r.toml"_s,
                  {{u"line\nbreak\r.toml"_s, withPicture("pic.png")}, {u"pic.png"_s, png}}, {}, QSize(16, 16));
+#endif
         accepted("semicolons and a backslash", u"a;b\\c d#$"_s, quiz,
                  {{quiz, withTable()}, {u"table.csv"_s, QByteArray("a\tb\tx\ta;b.png\nc\td\ne\tf\n")}, {u"a;b.png"_s, png}}, {}, QSize(16, 16));
     }

@@ -135,8 +135,12 @@ private Q_SLOTS:
                                       << u"\"a\uFFFDb.png\" in the bundle has a control character"_s;
         QTest::newRow("symbolic link") << zipOf({quiz, {"flag.png", "/etc/passwd", ZIP_CM_STORE, kLinkMode}})
                                        << QString() << 1 << u"\"flag.png\" in the bundle is a symbolic link"_s;
-        QTest::newRow("encrypted") << zipOf({{"quiz.toml", quizText(), ZIP_CM_DEFLATE, kPlainFileMode, true}})
-                                   << QString() << 1 << u"\"quiz.toml\" in the bundle is encrypted"_s;
+        // Only a libzip with a cipher makes the sample (the Windows build's has none; it still reads
+        // an entry's encryption method, which is all the refusal needs).
+        if (zip_encryption_method_supported(ZIP_EM_AES_256, 1)) {
+            QTest::newRow("encrypted") << zipOf({{"quiz.toml", quizText(), ZIP_CM_DEFLATE, kPlainFileMode, true}})
+                                       << QString() << 1 << u"\"quiz.toml\" in the bundle is encrypted"_s;
+        }
         // Names of one length, so the second can be renamed to the first in the zip's bytes.
         QByteArray twice = zipOf({quiz, {"quiz.tomx", quizText()}});
         twice.replace("quiz.tomx", "quiz.toml");

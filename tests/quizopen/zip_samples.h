@@ -32,8 +32,8 @@ inline QByteArray zipOf(const QList<ZipEntry> &entries)
             qFatal("cannot add %s: %s", e.name.constData(), zip_strerror(zip));
         zip_set_file_compression(zip, zip_uint64_t(i), e.method, 1);
         zip_file_set_external_attributes(zip, zip_uint64_t(i), 0, ZIP_OPSYS_UNIX, e.mode << 16);
-        if (e.encrypted)
-            zip_file_set_encryption(zip, zip_uint64_t(i), ZIP_EM_AES_256, "secret");
+        if (e.encrypted && zip_file_set_encryption(zip, zip_uint64_t(i), ZIP_EM_AES_256, "secret") != 0)
+            qFatal("cannot encrypt %s: %s", e.name.constData(), zip_strerror(zip));
     }
     if (zip_close(zip) != 0)
         qFatal("cannot write a zip: %s", zip_strerror(zip));
