@@ -24,27 +24,35 @@ key=$(windows/deps.sh | tee /dev/stderr | tail -n 1)
 export ZORT_MINGW_ROOTS="$key/qt:$key/deps"
 triple=x86_64-w64-mingw32
 
+# Compilers through ccache when it is there: a second clone (CI's) compiles little again.
+launchers=()
+if command -v ccache >/dev/null; then
+    launchers=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+fi
+
 echo "== The quiz tool for this machine (build-win-host)"
-nice -n 19 cmake -S . -B build-win-host -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORT_BUILD_TESTS=OFF >/dev/null
-nice -n 19 cmake --build build-win-host --target zort-quiz
+nice -n 10 cmake -S . -B build-win-host -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORT_BUILD_TESTS=OFF \
+    "${launchers[@]}" >/dev/null
+nice -n 10 cmake --build build-win-host --parallel "$(nproc)" --target zort-quiz
 host_tool=$root/build-win-host/quiztool/zort-quiz
 
 echo "== The programs for Windows (build-win)"
 # Tests run under Wine through windows/wine-run.sh, in the Wine prefix of this build folder.
-nice -n 19 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+nice -n 10 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/windows/mingw-toolchain.cmake" \
     -DCMAKE_PREFIX_PATH="$key/qt;$key/deps" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DZORT_QUIZ_TOOL="$host_tool" -DZORT_BUILD_TESTS=$tests \
+    -DZORT_QUIZ_TOOL="$host_tool" -DZORT_BUILD_TESTS=$tests "${launchers[@]}" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$root/windows/wine-run.sh;$root/build-win/wine" >/dev/null
 programs=(zort)
-if grep -q '^zort-studio:' <(nice -n 19 cmake --build build-win --target help); then
+if grep -q '^zort-studio:' <(nice -n 10 cmake --build build-win --target help); then
     programs+=(zort-studio)
 fi
 if [ $tests = ON ]; then
-    nice -n 19 cmake --build build-win
+    nice -n 10 cmake --build build-win --parallel "$(nproc)"
 else
-    nice -n 19 cmake --build build-win --target "${programs[@]}"
+    nice -n 10 cmake --build build-win --parallel "$(nproc)" --target "${programs[@]}"
 fi
 
 echo "== The programs with what they load (build-win/dist/ZORT)"

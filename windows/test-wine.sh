@@ -8,13 +8,15 @@
 #    the Windows platform, and checks its screenshot's colours: the green window, the counter, the
 #    four buttons' faces, and dark text on the white lists.
 # 4. Installs with the installer, silently, into a new Wine prefix; starts the program where it was
-#    installed, through the .zort file type; uninstalls, and checks that no file, folder, shortcut
-#    or registry key of it is left.
+#    installed, through the .zort file type, with the capitals example as a bundle, and takes that
+#    quiz with keys alone (windows/play-quiz.sh: xdotool types, the score is read off the screen);
+#    uninstalls, and checks that no file, folder, shortcut or registry key of it is left.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-scripts/setup-debian.sh wine wine64 xvfb xauth imagemagick python3-fonttools
+scripts/setup-debian.sh wine wine64 xvfb xauth imagemagick python3-fonttools xdotool tesseract-ocr \
+    tesseract-ocr-bul
 installer=$(scripts/build-windows.sh --tests | tee /dev/stderr | tail -n 1)
 echo "(built in $SECONDS s)"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win/CMakeCache.txt)
@@ -26,13 +28,14 @@ start=$SECONDS
 echo "(the tests under Wine took $((SECONDS - start)) s)"
 
 # shot NAME MIN_GREEN PROGRAM [ARGS...]: starts PROGRAM under Wine on a virtual display, waits for
-# its window (at most 90 s), saves the screen as build-win/NAME.png and checks its colours.
+# its window (at most 90 s), saves the screen as build-win/NAME.png and checks its colours. With
+# ZORT_PLAY=QUIZ.toml, then takes that quiz by keyboard in the window (build-win/NAME-played.png).
 shot() {
     local name=$1 min_green=$2
     shift 2
-    xvfb-run -a -s "-screen 0 1024x768x24 -wr" bash -s "$root/build-win/$name.png" "$min_green" "$@" <<'EOF'
-png=$1 min_green=$2
-shift 2
+    xvfb-run -a -s "-screen 0 1024x768x24 -wr" bash -s "$root" "$name" "$min_green" "$@" <<'EOF'
+root=$1 png=$1/build-win/$2.png played=$1/build-win/$2-played.png min_green=$3
+shift 3
 wine "$@" >/dev/null 2>&1 &
 # count RRGGBB: how many pixels of the screenshot have exactly that colour.
 count() { convert "$png" -format %c histogram:info:- | awk -v c="#$1" 'toupper($3) == c { n = $1 } END { print n + 0 }'; }
@@ -45,7 +48,6 @@ done
 # keeps its face), and text: near-black pixels in the white lists.
 sleep 2
 import -window root "$png"
-wineserver -k || true
 status=0
 for colour in 008000:$min_green FFC080:800 FF8000:500 FFFF80:500 C0C0FF:500 00C000:500; do
     n=$(count "${colour%:*}")
@@ -61,6 +63,10 @@ if [ "$text" -lt 4000 ]; then
     echo "$png: only $text dark pixels: the texts are not drawn"
     status=1
 fi
+if [ $status = 0 ] && [ -n "${ZORT_PLAY:-}" ]; then
+    "$root/windows/play-quiz.sh" "$ZORT_PLAY" "$played" || status=1
+fi
+wineserver -k || true
 exit $status
 EOF
 }
@@ -94,8 +100,9 @@ diff <(cd build-win/dist/ZORT && find . -type f | sort) \
      <(cd "$dir" && find . -type f ! -name uninstall.exe | sort)
 # A bundle opened as a double-click opens it: through the file type, by the installed program.
 build-win-host/quiztool/zort-quiz bundle examples/capitals/capitals.toml build-win/capitals.zort >/dev/null
-shot zort-installed 40000 start /unix "$root/build-win/capitals.zort"
+ZORT_PLAY=examples/capitals/capitals.toml shot zort-installed 40000 start /unix "$root/build-win/capitals.zort"
 echo "build-win/zort-installed.png: the installed program opened a bundle, and its colours are right"
+echo "build-win/zort-installed-played.png: the whole quiz taken by keyboard, and the score is right"
 
 timeout 300 wine "C:\\Program Files\\ZORT\\uninstall.exe" /S
 timeout 120 wineserver -w
