@@ -28,8 +28,9 @@ start=$SECONDS
 echo "(the tests under Wine took $((SECONDS - start)) s)"
 
 # shot NAME MIN_GREEN PROGRAM [ARGS...]: starts PROGRAM under Wine on a virtual display, waits for
-# its window (at most 90 s), saves the screen as build-win/NAME.png and checks its colours. With
-# ZORT_PLAY=QUIZ.toml, then takes that quiz by keyboard in the window (build-win/NAME-played.png).
+# its window (at most 3 minutes: the first start in a new prefix on a busy machine took over 90 s),
+# saves the screen as build-win/NAME.png and checks its colours. With ZORT_PLAY=QUIZ.toml, then
+# takes that quiz by keyboard in the window (build-win/NAME-played.png).
 shot() {
     local name=$1 min_green=$2
     shift 2
@@ -39,7 +40,7 @@ shift 3
 wine "$@" >/dev/null 2>&1 &
 # count RRGGBB: how many pixels of the screenshot have exactly that colour.
 count() { convert "$png" -format %c histogram:info:- | awk -v c="#$1" 'toupper($3) == c { n = $1 } END { print n + 0 }'; }
-for _ in $(seq 45); do
+for _ in $(seq 90); do
     sleep 2
     import -window root "$png"
     [ "$(count 008000)" -ge "$min_green" ] && break
