@@ -67,6 +67,7 @@ done
 for plugin in platforms/qwindows styles/qwindowsvistastyle imageformats/qjpeg; do
     mkdir -p "$dist/${plugin%/*}"
     cp "$key/qt/plugins/$plugin.dll" "$dist/$plugin.dll"
+    $triple-strip --strip-unneeded "$dist/$plugin.dll"
 done
 # Qt looks for its plugins and translations beside the program only, never in the prefix it was
 # built for.
@@ -102,6 +103,7 @@ while [ ${#queue[@]} -gt 0 ]; do
         found=$(find_dll "$name")
         if [ -n "$found" ]; then
             cp "$found" "$dist/"
+            $triple-strip --strip-unneeded "$dist/$(basename "$found")"
             queue+=("$dist/$(basename "$found")")
         else
             case $lower in
