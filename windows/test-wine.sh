@@ -101,6 +101,9 @@ diff <(cd build-win/dist/ZORT && find . -type f | sort) \
      <(cd "$dir" && find . -type f ! -name uninstall.exe | sort)
 # A bundle opened as a double-click opens it: through the file type, by the installed program.
 build-win-host/quiztool/zort-quiz bundle examples/capitals/capitals.toml build-win/capitals.zort >/dev/null
+# The prefix's Wine processes so far ran without a display; one left behind would keep the program's
+# windows from the virtual one.
+timeout 120 wineserver -k || true
 ZORT_PLAY=examples/capitals/capitals.toml shot zort-installed 40000 start /unix "$root/build-win/capitals.zort"
 echo "build-win/zort-installed.png: the installed program opened a bundle, and its colours are right"
 echo "build-win/zort-installed-played.png: the whole quiz taken by keyboard, and the score is right"
