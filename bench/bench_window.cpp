@@ -99,8 +99,8 @@ void settle()
 }
 
 // The main window on n pairs, shown and painted, so the first timed click finds it steady.
-struct Quiz {
-    explicit Quiz(int pairs) : window(std::make_unique<QuizWindow>(bench::content(pairs)))
+struct QuizRun {
+    explicit QuizRun(int pairs) : window(std::make_unique<QuizWindow>(bench::content(pairs)))
     {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -154,7 +154,7 @@ struct Quiz {
     // Every pair entered through the core (the window follows); far quicker than clicking.
     void enterAll()
     {
-        Quiz &quiz = window->quiz();
+        ::Quiz &quiz = window->quiz();
         while (!quiz.list(0).isEmpty() && !quiz.list(1).isEmpty()) {
             quiz.selectRow(0, 0);
             quiz.selectRow(1, 0);
@@ -174,7 +174,7 @@ constexpr int kEnteredBefore = 5;
 
 void enterPair(benchmark::State &state, int pairs)
 {
-    Quiz q(pairs);
+    QuizRun q(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
         q.enterMiddlePair();
     for (auto _ : state) {
@@ -188,7 +188,7 @@ void enterPair(benchmark::State &state, int pairs)
 
 void takeBack(benchmark::State &state, int pairs)
 {
-    Quiz q(pairs);
+    QuizRun q(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
         q.enterMiddlePair();
     for (auto _ : state) {
@@ -200,7 +200,7 @@ void takeBack(benchmark::State &state, int pairs)
 
 void selectIn(benchmark::State &state, int pairs, int list)
 {
-    Quiz q(pairs);
+    QuizRun q(pairs);
     for (int i = 0; i < kEnteredBefore; ++i)
         q.enterMiddlePair();
     const int rows[2] = {q.list(list)->model()->rowCount() / 2, q.list(list)->model()->rowCount() / 2 - 1};
@@ -215,7 +215,7 @@ void selectIn(benchmark::State &state, int pairs, int list)
 void evaluate(benchmark::State &state, int pairs)
 {
     for (auto _ : state) {
-        Quiz q(pairs);
+        QuizRun q(pairs);
         q.enterAll();
         state.SetIterationTime(q.click([&] { q.clickButton(Quiz::Evaluate); }));
     }
@@ -225,7 +225,7 @@ void evaluate(benchmark::State &state, int pairs)
 void explainBefore(benchmark::State &state, int pairs)
 {
     for (auto _ : state) {
-        Quiz q(pairs);
+        QuizRun q(pairs);
         q.untimed([&] { q.clickRow(0, q.list(0)->model()->rowCount() / 2); });
         q.untimed([&] { q.clickRow(1, q.list(1)->model()->rowCount() / 2); });
         state.SetIterationTime(q.click([&] { q.clickButton(Quiz::Explain); }));
@@ -234,7 +234,7 @@ void explainBefore(benchmark::State &state, int pairs)
 
 void explainAfter(benchmark::State &state, int pairs)
 {
-    Quiz q(pairs);
+    QuizRun q(pairs);
     q.enterAll();
     q.untimed([&] { q.clickButton(Quiz::Evaluate); });
     const int middle = q.list(2)->model()->rowCount() / 2;
@@ -249,7 +249,7 @@ void explainAfter(benchmark::State &state, int pairs)
 void settingsOpenFirst(benchmark::State &state)
 {
     for (auto _ : state) {
-        Quiz q(27);
+        QuizRun q(27);
         state.SetIterationTime(
             q.click([&] { q.clickMenu(q.menu(), QStringLiteral("Cwqt")); }, [&] { return q.settings(); }));
     }
@@ -257,7 +257,7 @@ void settingsOpenFirst(benchmark::State &state)
 
 void settingsOpenSecond(benchmark::State &state)
 {
-    Quiz q(27);
+    QuizRun q(27);
     for (auto _ : state) {
         q.untimed([&] { q.clickMenu(q.menu(), QStringLiteral("Cwqt")); });
         settle();
@@ -272,7 +272,7 @@ void settingsOpenSecond(benchmark::State &state)
 
 void slider(benchmark::State &state)
 {
-    Quiz q(27);
+    QuizRun q(27);
     actAndWaitForFrame([&] { q.clickMenu(q.menu(), QStringLiteral("Cwqt")); }, [&] { return q.settings(); });
     auto *s = q.settings()->findChild<QSlider *>(QStringLiteral("Slider1_1"));
     int turn = 0;
@@ -285,7 +285,7 @@ void slider(benchmark::State &state)
 // "Запис" restyles the main window and closes the settings window; it is opened again untimed.
 void zapis(benchmark::State &state, int pairs)
 {
-    Quiz q(pairs);
+    QuizRun q(pairs);
     int turn = 0;
     for (auto _ : state) {
         actAndWaitForFrame([&] { q.clickMenu(q.menu(), QStringLiteral("Cwqt")); }, [&] { return q.settings(); });

@@ -369,6 +369,11 @@ Result checkBundle(const QString &path, PictureReading pictures)
     return checkBundleBytes(bytes, path, pictures);
 }
 
+Result checkFileOrBundle(const QString &path, PictureReading pictures)
+{
+    return isBundleName(path) ? checkBundle(path, pictures) : check(path, pictures);
+}
+
 QString writeBundle(const Result &checked, const QString &quizPath, const QString &bundlePath)
 {
     if (!checked.ok() || checked.dependencies.isEmpty())

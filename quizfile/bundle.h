@@ -26,6 +26,8 @@ bool isBundleName(const QString &path);
 // Reads and checks the bundle at path. Problems in the quiz name the bundle and the file inside
 // it ("quiz.zort/quiz.toml:12: ..."); problems with the bundle itself name it, at line 1.
 Result checkBundle(const QString &path, PictureReading pictures = PictureReading::Decode);
+// A bundle or a quiz file, told apart by the name, read and checked.
+Result checkFileOrBundle(const QString &path, PictureReading pictures = PictureReading::Decode);
 // The same for a bundle's bytes in memory; path names it in messages.
 Result checkBundleBytes(const QByteArray &bytes, const QString &path,
                         PictureReading pictures = PictureReading::Decode);

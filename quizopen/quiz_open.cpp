@@ -11,9 +11,7 @@ namespace QuizOpen {
 Opened open(const QString &path)
 {
     // Each picture's header is checked now, its pixels decoded when it is first shown.
-    const auto pictures = QuizFile::PictureReading::HeaderOnly;
-    const QuizFile::Result checked = QuizFile::isBundleName(path) ? QuizFile::checkBundle(path, pictures)
-                                                                  : QuizFile::check(path, pictures);
+    const QuizFile::Result checked = QuizFile::checkFileOrBundle(path, QuizFile::PictureReading::HeaderOnly);
     Opened opened;
     for (const QuizFile::Problem &problem : checked.problems)
         opened.problems << problem.text();

@@ -37,9 +37,7 @@ Opened open(const QString &path)
 {
     // Only each picture's header is checked now: a row decodes its picture when it is first shown,
     // and trying or saving checks every picture whole.
-    const auto pictures = QuizFile::PictureReading::HeaderOnly;
-    const QuizFile::Result checked = QuizFile::isBundleName(path) ? QuizFile::checkBundle(path, pictures)
-                                                                  : QuizFile::check(path, pictures);
+    const QuizFile::Result checked = QuizFile::checkFileOrBundle(path, QuizFile::PictureReading::HeaderOnly);
     Opened opened;
     for (const QuizFile::Problem &problem : checked.problems)
         opened.problems << problem.text();

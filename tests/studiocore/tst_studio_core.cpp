@@ -286,7 +286,7 @@ private Q_SLOTS:
         QStringList problems;
         QCOMPARE(QuizStorage::save(capitals(), path, &problems), QString());
         QVERIFY(problems.isEmpty());
-        const QuizFile::Result saved = QuizFile::isBundleName(path) ? QuizFile::checkBundle(path) : QuizFile::check(path);
+        const QuizFile::Result saved = QuizFile::checkFileOrBundle(path);
         QVERIFY2(saved.ok(), qPrintable(saved.problems.value(0).text()));
         compareQuizzes(saved.quiz, original.quiz);
         if (!QuizFile::isBundleName(path))
