@@ -67,6 +67,8 @@ QuizDraft QuizDraft::fromChecked(const QuizFile::Result &checked)
     draft.layout = quiz.layout;
     draft.ownLayout = quiz.layout != QuizFile::kDefaultLayout;
     draft.extraMeanings = quiz.extraMeanings;
+    draft.version = quiz.version;
+    draft.author = quiz.author;
 
     // One picture shown by several pairs stays one picture.
     const QStringList names = pictureNames(checked);

@@ -54,6 +54,9 @@ struct QuizDraft
     QuizFile::Layout layout = QuizFile::kDefaultLayout;
     QList<PairRow> pairs;
     QStringList extraMeanings;
+    // The package's, kept from the file it was opened from: the form has no fields for them.
+    QString version;
+    QString author;
 
     // A quiz the shared reader read: its texts, pairs, pictures (named as the quiz file named them
     // where that can be told from the files it read) and layout.

@@ -41,6 +41,10 @@ WrittenQuiz write(const QuizDraft &draft, const std::function<QString(const Stud
     w.key("caption", draft.caption, {FormPlace::Caption});
     w.key("expressions_name", draft.expressionsName, {FormPlace::ExpressionsName});
     w.key("meanings_name", draft.meaningsName, {FormPlace::MeaningsName});
+    for (const auto &[key, value] : {std::pair{"version", draft.version}, std::pair{"author", draft.author}}) {
+        if (!value.isEmpty())
+            w.key(key, value, {});
+    }
     if (!draft.instructions.isEmpty())
         w.key("instructions", draft.instructions, {FormPlace::Instructions});
     if (!draft.extraMeanings.isEmpty()) {

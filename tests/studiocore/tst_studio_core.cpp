@@ -295,11 +295,15 @@ private Q_SLOTS:
         QuizDraft tricky = QuizStorage::open(path).draft;
         tricky.caption = u"\"Кавички\" \\ обратна черта # не е коментар 'апостроф'"_s;
         tricky.pairs[0].explanation = QStringList{u"ред 1"_s, u""_s, u"ред \"3\""_s};
+        tricky.version = u"2.5~beta+1"_s;
+        tricky.author = u"Мария Петрова <maria@example.org>"_s;
         QVERIFY2(QuizStorage::save(tricky, path, &problems).isEmpty(), qPrintable(problems.join(u'\n')));
         const QuizStorage::Opened again = QuizStorage::open(path);
         QVERIFY2(again.problems.isEmpty(), qPrintable(again.problems.join(u'\n')));
         QCOMPARE(again.draft.caption, tricky.caption);
         QCOMPARE(again.draft.pairs[0].explanation, tricky.pairs[0].explanation);
+        QCOMPARE(again.draft.version, tricky.version);
+        QCOMPARE(again.draft.author, tricky.author);
     }
 
     // Closing, opening another quiz or starting a new one with unsaved changes asks first, and
