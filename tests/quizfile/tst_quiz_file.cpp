@@ -283,9 +283,11 @@ private Q_SLOTS:
         row("picture name mistyped", {{quiz, withPicture("flags/bq.png")}, {u"flags/bg.png"_s, image(4, 4, "png")}}, quiz, 6,
             u"the picture \"flags/bq.png\" is missing: did you mean \"flags/bg.png\"?"_s,
             u"картинката \"flags/bq.png\" липсва: може би имате предвид \"flags/bg.png\"?"_s);
+#ifndef Q_OS_WIN // Windows' file names ignore capitals: there the picture is found
         row("picture name in other capitals", {{quiz, withPicture("BG.PNG")}, {u"bg.png"_s, image(4, 4, "png")}}, quiz, 6,
             u"did you mean \"bg.png\"?"_s,
             u"може би имате предвид \"bg.png\"?"_s);
+#endif
         // The package's version and maintainer: one line each, of the signs a package's fields allow.
         row("version a number", {{quiz, kHead + "version = 1.2\n" + pairs(1, 3)}}, quiz, 3, u"version must be text in double quotes"_s,
             u"version трябва да е текст в двойни кавички"_s);
@@ -357,6 +359,9 @@ private Q_SLOTS:
     }
     void packageFiles()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the files of a quiz's Debian package are read by CMake on Linux");
+#endif
         QFETCH(QString, caption);
         QFETCH(QString, version);
         QFETCH(QString, author);
