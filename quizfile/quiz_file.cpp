@@ -1091,7 +1091,7 @@ QString Result::failure(const QString &file) const
 
 QString Result::summary(const QString &file) const
 {
-    return say("OK: %1: %2 pairs, %3 extra meanings, %4 pictures, %5 explanations").arg(file)
+    return say("OK: %1: pairs: %2, extra meanings: %3, pictures: %4, explanations: %5").arg(file)
         .arg(quiz.pairs.size()).arg(quiz.extraMeanings.size()).arg(quiz.pictureCount())
         .arg(quiz.explanationCount()).local;
 }

@@ -448,8 +448,8 @@
         <translation>%1: %2 проблема; нищо не е направено. Поправете файла и го проверете отново.</translation>
     </message>
     <message>
-        <source>OK: %1: %2 pairs, %3 extra meanings, %4 pictures, %5 explanations</source>
-        <translation>OK: %1: %2 двойки, %3 допълнителни значения, %4 картинки, %5 обяснения</translation>
+        <source>OK: %1: pairs: %2, extra meanings: %3, pictures: %4, explanations: %5</source>
+        <translation>OK: %1: двойки: %2, допълнителни значения: %3, картинки: %4, обяснения: %5</translation>
     </message>
 </context>
 <context>
