@@ -69,16 +69,33 @@ function(zort_quiz_content target quiz name)
     endif()
 endfunction()
 
+# zort_fail(ENGLISH BULGARIAN): stops the configure step with the message in the teacher's language,
+# as the quiz tool chooses it (LANG=bg_BG.UTF-8 gives Bulgarian). A function, not a macro: the
+# messages name the teacher's file, which must never be read as CMake code.
+function(zort_fail english bulgarian)
+    set(locale "$ENV{LC_ALL}")
+    if(NOT locale)
+        set(locale "$ENV{LC_MESSAGES}")
+    endif()
+    if(NOT locale)
+        set(locale "$ENV{LANG}")
+    endif()
+    if(locale MATCHES "^bg")
+        message(FATAL_ERROR "${bulgarian}")
+    endif()
+    message(FATAL_ERROR "${english}")
+endfunction()
+
 # zort_quiz_id(QUIZ_FILE VAR): the quiz's id, which names its program and package and so is needed
 # while configuring. It is read from its own line, `id = "..."`; the quiz tool checks the whole
 # file when it builds, and an id that names no program never gets this far.
 function(zort_quiz_id quiz var)
     if(NOT EXISTS "${quiz}" OR IS_DIRECTORY "${quiz}")
-        message(FATAL_ERROR "${quiz}: there is no such quiz file")
+        zort_fail("${quiz}: there is no such quiz file" "${quiz}: няма такъв файл на тест")
     endif()
     file(SIZE "${quiz}" size)
     if(size GREATER 16777216)
-        message(FATAL_ERROR "${quiz}: the quiz file is larger than 16 MB")
+        zort_fail("${quiz}: the quiz file is larger than 16 MB" "${quiz}: файлът на теста е по-голям от 16 MB")
     endif()
     file(STRINGS "${quiz}" lines REGEX "^[ \t]*id[ \t]*=" LIMIT_COUNT 1)
     set(id "")
@@ -87,9 +104,12 @@ function(zort_quiz_id quiz var)
     endif()
     string(LENGTH "${id}" length)
     if(length EQUAL 0 OR length GREATER 32)
-        message(FATAL_ERROR "${quiz}: write the quiz's id on a line of its own at the top of the file, "
-                            "such as id = \"capitals\" (small Latin letters, digits and hyphens); "
-                            "scripts/check-quiz.sh checks the whole file")
+        string(CONCAT english "${quiz}: write the quiz's id on a line of its own at the top of the file, such as "
+               "id = \"capitals\" (small Latin letters, digits and hyphens); scripts/check-quiz.sh checks the whole file")
+        string(CONCAT bulgarian "${quiz}: напишете идентификатора на теста на отделен ред в началото на файла, "
+               "например id = \"capitals\" (малки латински букви, цифри и тирета); scripts/check-quiz.sh проверява "
+               "целия файл")
+        zort_fail("${english}" "${bulgarian}")
     endif()
     set(${var} ${id} PARENT_SCOPE)
 endfunction()

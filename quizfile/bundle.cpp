@@ -1,5 +1,7 @@
 #include "quizfile/bundle.h"
 
+#include "quizfile/messages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,32 +83,32 @@ bool isQuizFileName(const QString &name)
 
 // Why an entry's name cannot be unpacked as it stands, or nothing: a relative path that stays in
 // the bundle's own tree, without control signs, that a file system takes.
-QString nameProblem(const QString &name)
+Words nameProblem(const QString &name)
 {
     if (name.isEmpty())
-        return u"has no name"_s;
+        return say("has no name");
     if (name.startsWith(u'/'))
-        return u"has an absolute path; a bundle holds paths relative to the quiz file"_s;
+        return say("has an absolute path; a bundle holds paths relative to the quiz file");
     if (name.contains(u'\\'))
-        return u"has a backslash in its path; a bundle separates folders with /"_s;
+        return say("has a backslash in its path; a bundle separates folders with /");
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return u"has a control character in its name"_s;
+            return say("has a control character in its name");
     }
     if (name.toUtf8().size() > 1024)
-        return u"has a path longer than 1024 bytes"_s;
+        return say("has a path longer than 1024 bytes");
     QStringList parts = name.split(u'/');
     if (name.endsWith(u'/'))
         parts.removeLast();
     for (const QString &part : std::as_const(parts)) {
         if (part == u".."_s)
-            return u"climbs out of the bundle with \"..\""_s;
+            return say("climbs out of the bundle with \"..\"");
         if (part.isEmpty() || part == u"."_s)
-            return u"has an empty or \".\" folder in its path"_s;
+            return say("has an empty or \".\" folder in its path");
         if (part.toUtf8().size() > 255)
-            return u"has a name longer than 255 bytes"_s;
+            return say("has a name longer than 255 bytes");
     }
-    return QString();
+    return {};
 }
 
 QString zipError(zip_error_t *error)
@@ -118,9 +120,9 @@ QString zipError(zip_error_t *error)
 // there, or nothing after a problem. Nothing is written before every entry has passed.
 QString unpack(const QByteArray &bytes, const QString &path, const QString &dir, QList<Problem> &problems)
 {
-    auto problem = [&](const QString &message) { problems.append({path, 1, message}); };
+    auto problem = [&](const Words &message) { problems.append({path, 1, message}); };
     if (bytes.size() > kMaxBytes) {
-        problem(u"the bundle is %1 MB; a bundle may be up to %2 MB"_s.arg(megabytes(bytes.size()), megabytes(kMaxBytes)));
+        problem(say("the bundle is %1 MB; a bundle may be up to %2 MB").arg(megabytes(bytes.size()), megabytes(kMaxBytes)));
         return QString();
     }
     zip_error_t error;
@@ -131,8 +133,8 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
         if (source)
             zip_source_free(source);
         problem(zip_error_code_zip(&error) == ZIP_ER_EXISTS
-                    ? u"the bundle holds two files of the same name, so which one is meant is unclear"_s
-                    : u"this is not a quiz bundle (a zip file that zort-quiz bundle makes): %1"_s.arg(zipError(&error)));
+                    ? say("the bundle holds two files of the same name, so which one is meant is unclear")
+                    : say("this is not a quiz bundle (a zip file that zort-quiz bundle makes): %1").arg(zipError(&error)));
         zip_error_fini(&error);
         return QString();
     }
@@ -140,7 +142,7 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
 
     const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
     if (count > kMaxEntries) {
-        problem(u"the bundle holds %1 files and folders; a bundle may hold up to %2"_s.arg(count).arg(kMaxEntries));
+        problem(say("the bundle holds %1 files and folders; a bundle may hold up to %2").arg(count).arg(kMaxEntries));
         return QString();
     }
     struct Entry
@@ -157,12 +159,12 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(zip.get(), zip_uint64_t(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)) {
-            problem(u"entry %1 of the bundle cannot be read: %2"_s.arg(i + 1).arg(zipError(zip_get_error(zip.get()))));
+            problem(say("entry %1 of the bundle cannot be read: %2").arg(i + 1).arg(zipError(zip_get_error(zip.get()))));
             continue;
         }
         const QString name = QString::fromUtf8(stat.name);
-        auto refuse = [&](const QString &why) { problem(u"%1 in the bundle %2"_s.arg(shown(name), why)); };
-        if (const QString why = nameProblem(name); !why.isEmpty()) {
+        auto refuse = [&](const Words &why) { problem(say("%1 in the bundle %2").arg(shown(name), why)); };
+        if (const Words why = nameProblem(name); !why.isNull()) {
             refuse(why);
             continue;
         }
@@ -172,41 +174,41 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
         zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &system, &attributes);
         const zip_uint32_t type = (attributes >> 16) & kTypeMask;
         if (system == ZIP_OPSYS_UNIX && type != 0 && type != (folder ? kFolder : kPlainFile)) {
-            refuse(u"is a symbolic link or a special file; a bundle holds plain files only"_s);
+            refuse(say("is a symbolic link or a special file; a bundle holds plain files only"));
             continue;
         }
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
-            refuse(u"is encrypted; make the bundle again without a password"_s);
+            refuse(say("is encrypted; make the bundle again without a password"));
             continue;
         }
         if (!(stat.valid & ZIP_STAT_COMP_METHOD) || (stat.comp_method != ZIP_CM_STORE && stat.comp_method != ZIP_CM_DEFLATE)) {
-            refuse(u"is compressed in a way the program does not read; make the bundle with zort-quiz bundle"_s);
+            refuse(say("is compressed in a way the program does not read; make the bundle with zort-quiz bundle"));
             continue;
         }
         if (!(stat.valid & ZIP_STAT_SIZE) || !(stat.valid & ZIP_STAT_COMP_SIZE)) {
-            refuse(u"does not say its size"_s);
+            refuse(say("does not say its size"));
             continue;
         }
         if (folder) {
             if (stat.size != 0)
-                refuse(u"is a folder with contents of its own"_s);
+                refuse(say("is a folder with contents of its own"));
             folderNames.insert(name.chopped(1));
             continue;
         }
         const qint64 limit = limitFor(name);
         if (stat.size > zip_uint64_t(limit)) {
-            refuse(u"unpacks to more than %1 MB; a %2 may be up to %1 MB"_s
-                       .arg(megabytes(limit), isPictureName(name) ? u"picture"_s : u"quiz file or table"_s));
+            refuse(say("unpacks to more than %1 MB; a %2 may be up to %1 MB")
+                       .arg(megabytes(limit), isPictureName(name) ? say("picture") : say("quiz file or table")));
             continue;
         }
         const qint64 size = qint64(stat.size);
         // Quiz files, tables and pictures compress far less; more is a bomb meant to fill the disk.
         if (size > kRatioFreeBytes && stat.comp_size < zip_uint64_t(size / kMaxRatio)) {
-            refuse(u"is compressed more than %1 to 1, as no quiz file, table or picture is"_s.arg(kMaxRatio));
+            refuse(say("is compressed more than %1 to 1, as no quiz file, table or picture is").arg(kMaxRatio));
             continue;
         }
         if (fileNames.contains(name)) {
-            refuse(u"is in the bundle twice, so which one is meant is unclear"_s);
+            refuse(say("is in the bundle twice, so which one is meant is unclear"));
             continue;
         }
         total += size;
@@ -218,19 +220,19 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
     for (const Entry &file : std::as_const(files)) {
         for (qsizetype slash = file.name.indexOf(u'/'); slash >= 0; slash = file.name.indexOf(u'/', slash + 1)) {
             if (fileNames.contains(file.name.left(slash)))
-                problem(u"%1 in the bundle is both a file and a folder"_s.arg(shown(file.name.left(slash))));
+                problem(say("%1 in the bundle is both a file and a folder").arg(shown(file.name.left(slash))));
         }
         if (folderNames.contains(file.name))
-            problem(u"%1 in the bundle is both a file and a folder"_s.arg(shown(file.name)));
+            problem(say("%1 in the bundle is both a file and a folder").arg(shown(file.name)));
     }
     if (total > kMaxBytes) {
-        problem(u"the bundle unpacks to %1 MB; a bundle may unpack to up to %2 MB"_s
+        problem(say("the bundle unpacks to %1 MB; a bundle may unpack to up to %2 MB")
                     .arg(megabytes(total), megabytes(kMaxBytes)));
     }
     if (problems.isEmpty() && quizFiles.isEmpty())
-        problem(u"the bundle holds no quiz file: a bundle has its quiz file (a .toml file) at its top"_s);
+        problem(say("the bundle holds no quiz file: a bundle has its quiz file (a .toml file) at its top"));
     if (quizFiles.size() > 1) {
-        problem(u"the bundle holds %1 quiz files (%2); a bundle has exactly one .toml file at its top"_s
+        problem(say("the bundle holds %1 quiz files (%2); a bundle has exactly one .toml file at its top")
                     .arg(quizFiles.size()).arg(quizFiles.join(u", "_s)));
     }
     if (!problems.isEmpty())
@@ -243,35 +245,35 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
         QFile out(target);
         if (!root.mkpath(QFileInfo(target).path())
             || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            problem(u"%1 cannot be unpacked: %2"_s.arg(shown(file.name), out.errorString()));
+            problem(say("%1 cannot be unpacked: %2").arg(shown(file.name), out.errorString()));
             return QString();
         }
         ZipFile in(zip_fopen_index(zip.get(), file.index, 0));
         if (!in) {
-            problem(u"%1 in the bundle cannot be read: %2"_s.arg(shown(file.name), zipError(zip_get_error(zip.get()))));
+            problem(say("%1 in the bundle cannot be read: %2").arg(shown(file.name), zipError(zip_get_error(zip.get()))));
             return QString();
         }
         qint64 written = 0;
         for (;;) {
             const zip_int64_t n = zip_fread(in.get(), buffer.data(), zip_uint64_t(buffer.size()));
             if (n < 0) {
-                problem(u"%1 in the bundle is damaged: %2"_s.arg(shown(file.name), zipError(zip_file_get_error(in.get()))));
+                problem(say("%1 in the bundle is damaged: %2").arg(shown(file.name), zipError(zip_file_get_error(in.get()))));
                 return QString();
             }
             if (n == 0)
                 break;
             written += n;
             if (written > file.size) {
-                problem(u"%1 in the bundle holds more than its size says: the bundle is damaged"_s.arg(shown(file.name)));
+                problem(say("%1 in the bundle holds more than its size says: the bundle is damaged").arg(shown(file.name)));
                 return QString();
             }
             if (out.write(buffer.constData(), n) != n) {
-                problem(u"%1 cannot be unpacked: %2"_s.arg(shown(file.name), out.errorString()));
+                problem(say("%1 cannot be unpacked: %2").arg(shown(file.name), out.errorString()));
                 return QString();
             }
         }
         if (written != file.size) {
-            problem(u"%1 in the bundle holds less than its size says: the bundle is damaged"_s.arg(shown(file.name)));
+            problem(say("%1 in the bundle holds less than its size says: the bundle is damaged").arg(shown(file.name)));
             return QString();
         }
     }
@@ -280,43 +282,43 @@ QString unpack(const QByteArray &bytes, const QString &path, const QString &dir,
 
 // Reads a file given by a user or a file manager: a plain file only (a pipe or a device would
 // never end), and no larger than limit.
-QByteArray readPlainFile(const QString &path, qint64 limit, QString *why)
+QByteArray readPlainFile(const QString &path, qint64 limit, Words *why)
 {
     QFile file;
 #ifdef Q_OS_UNIX
     // Opened without waiting for a writer, and its kind read from what was opened.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        *why = qt_error_string(errno);
+        *why = Words::same(qt_error_string(errno));
         return QByteArray();
     }
     struct stat info;
     const bool plain = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     if (!plain || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        *why = plain ? file.errorString() : u"it is not a plain file"_s;
+        *why = plain ? Words::same(file.errorString()) : say("it is not a plain file");
         return QByteArray();
     }
 #else
     file.setFileName(path);
     if (!QFileInfo(path).isFile() && QFileInfo::exists(path)) {
-        *why = u"it is not a plain file"_s;
+        *why = say("it is not a plain file");
         return QByteArray();
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *why = file.errorString();
+        *why = Words::same(file.errorString());
         return QByteArray();
     }
 #endif
     if (file.size() > limit) {
-        *why = u"it is %1 MB, more than the %2 MB allowed"_s.arg(megabytes(file.size()), megabytes(limit));
+        *why = say("it is %1 MB, more than the %2 MB allowed").arg(megabytes(file.size()), megabytes(limit));
         return QByteArray();
     }
     const QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
-        *why = file.errorString();
+        *why = Words::same(file.errorString());
     else if (bytes.size() > limit)
-        *why = u"it is more than the %1 MB allowed"_s.arg(megabytes(limit));
+        *why = say("it is more than the %1 MB allowed").arg(megabytes(limit));
     return bytes;
 }
 
@@ -333,7 +335,7 @@ Result checkBundleBytes(const QByteArray &bytes, const QString &path, PictureRea
     result.dependencies << QFileInfo(path).absoluteFilePath();
     QTemporaryDir dir(QDir::tempPath() + u"/zort-bundle-XXXXXX"_s); // made private (0700) by Qt
     if (!dir.isValid()) {
-        result.problems.append({path, 1, u"cannot make a temporary folder to unpack the bundle into: %1"_s
+        result.problems.append({path, 1, say("cannot make a temporary folder to unpack the bundle into: %1")
                                              .arg(dir.errorString())});
         return result;
     }
@@ -359,11 +361,11 @@ Result checkBundleBytes(const QByteArray &bytes, const QString &path, PictureRea
 
 Result checkBundle(const QString &path, PictureReading pictures)
 {
-    QString why;
+    Words why;
     const QByteArray bytes = readPlainFile(path, kMaxBytes, &why);
-    if (!why.isEmpty()) {
+    if (!why.isNull()) {
         Result result;
-        result.problems.append({path, 1, u"cannot read the bundle: %1"_s.arg(why)});
+        result.problems.append({path, 1, say("cannot read the bundle: %1").arg(why)});
         return result;
     }
     return checkBundleBytes(bytes, path, pictures);
@@ -377,7 +379,7 @@ Result checkFileOrBundle(const QString &path, PictureReading pictures)
 QString writeBundle(const Result &checked, const QString &quizPath, const QString &bundlePath)
 {
     if (!checked.ok() || checked.dependencies.isEmpty())
-        return u"the quiz has problems; a bundle is made of a quiz that passes its check"_s;
+        return say("the quiz has problems; a bundle is made of a quiz that passes its check").local;
     // The check names the files it read with links followed.
     const QFileInfo quizInfo(quizPath);
     const QDir folder(quizInfo.absoluteDir().canonicalPath());
@@ -395,10 +397,10 @@ QString writeBundle(const Result &checked, const QString &quizPath, const QStrin
             continue;
         const QString name = folder.relativeFilePath(file);
         if (name == u".."_s || name.startsWith(u"../"_s) || QDir::isAbsolutePath(name))
-            return u"the quiz reads %1 from outside its folder; put it beside the quiz file"_s.arg(file);
+            return say("the quiz reads %1 from outside its folder; put it beside the quiz file").arg(file).local;
         if (isQuizFileName(name))
-            return u"the quiz reads %1, a .toml file beside it, which a bundle would take for a second quiz file: "
-                   "rename it"_s.arg(name);
+            return say("the quiz reads %1, a .toml file beside it, which a bundle would take for a second quiz file: "
+                       "rename it").arg(name).local;
         if (!names.contains(name))
             names << name;
     }
@@ -411,15 +413,15 @@ QString writeBundle(const Result &checked, const QString &quizPath, const QStrin
     qint64 total = 0;
     for (const auto &[name, file] : std::as_const(entries)) {
         if (QFileInfo(file).absoluteFilePath() == output || QFileInfo(file).canonicalFilePath() == QFileInfo(output).canonicalFilePath())
-            return u"the bundle would overwrite %1, which is part of the quiz"_s.arg(file);
-        QString why;
+            return say("the bundle would overwrite %1, which is part of the quiz").arg(file).local;
+        Words why;
         contents << readPlainFile(file, limitFor(name), &why);
-        if (!why.isEmpty())
-            return u"cannot put %1 in the bundle: %2"_s.arg(file, why);
+        if (!why.isNull())
+            return say("cannot put %1 in the bundle: %2").arg(file, why).local;
         total += contents.last().size();
     }
     if (total > kMaxBytes)
-        return u"the quiz's files come to %1 MB; a bundle may hold up to %2 MB"_s.arg(megabytes(total), megabytes(kMaxBytes));
+        return say("the quiz's files come to %1 MB; a bundle may hold up to %2 MB").arg(megabytes(total), megabytes(kMaxBytes)).local;
 
     // Zip stores local time: this one reads the same in every time zone.
     std::tm fixed{};
@@ -433,7 +435,7 @@ QString writeBundle(const Result &checked, const QString &quizPath, const QStrin
     if (!zip) {
         zip_error_t error;
         zip_error_init_with_code(&error, code);
-        const QString message = u"cannot write %1: %2"_s.arg(bundlePath, zipError(&error));
+        const QString message = say("cannot write %1: %2").arg(bundlePath, zipError(&error)).local;
         zip_error_fini(&error);
         return message;
     }
@@ -446,24 +448,24 @@ QString writeBundle(const Result &checked, const QString &quizPath, const QStrin
         if (index < 0) {
             if (source)
                 zip_source_free(source);
-            return u"cannot add %1 to the bundle: %2"_s.arg(entries.at(i).second, zipError(zip_get_error(zip.get())));
+            return say("cannot add %1 to the bundle: %2").arg(entries.at(i).second, zipError(zip_get_error(zip.get()))).local;
         }
         if (zip_set_file_compression(zip.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 9) != 0
             || zip_file_set_mtime(zip.get(), zip_uint64_t(index), stamp, 0) != 0
             || zip_file_set_external_attributes(zip.get(), zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
                                                 (kPlainFile | 0644) << 16) != 0) {
-            return u"cannot add %1 to the bundle: %2"_s.arg(entries.at(i).second, zipError(zip_get_error(zip.get())));
+            return say("cannot add %1 to the bundle: %2").arg(entries.at(i).second, zipError(zip_get_error(zip.get()))).local;
         }
     }
     if (zip_close(zip.get()) != 0)
-        return u"cannot write %1: %2"_s.arg(bundlePath, zipError(zip_get_error(zip.get())));
+        return say("cannot write %1: %2").arg(bundlePath, zipError(zip_get_error(zip.get()))).local;
     zip.release(); // closed, and freed by the close
 
     const Result back = checkBundle(bundlePath);
     if (!back.ok()) {
         QFile::remove(bundlePath);
-        return u"the bundle made of the quiz does not read back (%1); nothing was written"_s
-            .arg(back.problems.first().text());
+        return say("the bundle made of the quiz does not read back (%1); nothing was written")
+            .arg(back.problems.first().text()).local;
     }
     return QString();
 }

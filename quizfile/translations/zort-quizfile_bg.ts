@@ -154,6 +154,194 @@
         <source>There is no display to show the quiz on: run &apos;%1&apos; to render the window under a virtual display into a PNG instead.</source>
         <translation>Няма екран, на който да се покаже тестът: изпълнете „%1“, за да се нарисува прозорецът във виртуален екран и да се запише в PNG файл.</translation>
     </message>
+    <message>
+        <source>has no name</source>
+        <translation>няма име</translation>
+    </message>
+    <message>
+        <source>has an absolute path; a bundle holds paths relative to the quiz file</source>
+        <translation>има абсолютен път; пакетът съдържа пътища спрямо файла на теста</translation>
+    </message>
+    <message>
+        <source>has a backslash in its path; a bundle separates folders with /</source>
+        <translation>има обратна наклонена черта в пътя си; в пакета папките се разделят с /</translation>
+    </message>
+    <message>
+        <source>has a control character in its name</source>
+        <translation>има управляващ знак в името си</translation>
+    </message>
+    <message>
+        <source>has a path longer than 1024 bytes</source>
+        <translation>има път, по-дълъг от 1024 байта</translation>
+    </message>
+    <message>
+        <source>climbs out of the bundle with &quot;..&quot;</source>
+        <translation>излиза извън пакета с &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>has an empty or &quot;.&quot; folder in its path</source>
+        <translation>има празна папка или папка &quot;.&quot; в пътя си</translation>
+    </message>
+    <message>
+        <source>has a name longer than 255 bytes</source>
+        <translation>има име, по-дълго от 255 байта</translation>
+    </message>
+    <message>
+        <source>the bundle is %1 MB; a bundle may be up to %2 MB</source>
+        <translation>пакетът е %1 MB, а пакет може да бъде до %2 MB</translation>
+    </message>
+    <message>
+        <source>the bundle holds two files of the same name, so which one is meant is unclear</source>
+        <translation>пакетът съдържа два файла с едно и също име и не е ясно кой от тях се има предвид</translation>
+    </message>
+    <message>
+        <source>this is not a quiz bundle (a zip file that zort-quiz bundle makes): %1</source>
+        <translation>това не е пакет с тест (zip файл, какъвто прави zort-quiz bundle): %1</translation>
+    </message>
+    <message>
+        <source>the bundle holds %1 files and folders; a bundle may hold up to %2</source>
+        <translation>пакетът съдържа %1 файла и папки, а пакет може да съдържа до %2</translation>
+    </message>
+    <message>
+        <source>entry %1 of the bundle cannot be read: %2</source>
+        <translation>запис %1 в пакета не може да бъде прочетен: %2</translation>
+    </message>
+    <message>
+        <source>%1 in the bundle %2</source>
+        <translation>%1 в пакета %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link or a special file; a bundle holds plain files only</source>
+        <translation>е символна връзка или специален файл; пакетът съдържа само обикновени файлове</translation>
+    </message>
+    <message>
+        <source>is encrypted; make the bundle again without a password</source>
+        <translation>е шифрован; направете пакета отново без парола</translation>
+    </message>
+    <message>
+        <source>is compressed in a way the program does not read; make the bundle with zort-quiz bundle</source>
+        <translation>е компресиран по начин, който програмата не чете; направете пакета със zort-quiz bundle</translation>
+    </message>
+    <message>
+        <source>does not say its size</source>
+        <translation>не посочва размера си</translation>
+    </message>
+    <message>
+        <source>is a folder with contents of its own</source>
+        <translation>е папка със собствено съдържание</translation>
+    </message>
+    <message>
+        <source>unpacks to more than %1 MB; a %2 may be up to %1 MB</source>
+        <translation>заема над %1 MB, когато се разархивира, а %2 може да бъде до %1 MB</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>картинка</translation>
+    </message>
+    <message>
+        <source>quiz file or table</source>
+        <translation>файл на тест или таблица</translation>
+    </message>
+    <message>
+        <source>is compressed more than %1 to 1, as no quiz file, table or picture is</source>
+        <translation>е компресиран над %1 пъти – толкова не се компресира нито файл на тест, нито таблица, нито картинка</translation>
+    </message>
+    <message>
+        <source>is in the bundle twice, so which one is meant is unclear</source>
+        <translation>се среща два пъти и не е ясно кое от двете се има предвид</translation>
+    </message>
+    <message>
+        <source>%1 in the bundle is both a file and a folder</source>
+        <translation>%1 в пакета е едновременно файл и папка</translation>
+    </message>
+    <message>
+        <source>the bundle unpacks to %1 MB; a bundle may unpack to up to %2 MB</source>
+        <translation>разархивиран, пакетът заема %1 MB, а може да заема до %2 MB</translation>
+    </message>
+    <message>
+        <source>the bundle holds no quiz file: a bundle has its quiz file (a .toml file) at its top</source>
+        <translation>пакетът не съдържа файл на тест: файлът на теста (файл .toml) стои в най-горната папка на пакета</translation>
+    </message>
+    <message>
+        <source>the bundle holds %1 quiz files (%2); a bundle has exactly one .toml file at its top</source>
+        <translation>пакетът съдържа %1 файла на тестове (%2), а в най-горната му папка трябва да има точно един файл .toml</translation>
+    </message>
+    <message>
+        <source>%1 cannot be unpacked: %2</source>
+        <translation>%1 не може да бъде разархивиран: %2</translation>
+    </message>
+    <message>
+        <source>%1 in the bundle cannot be read: %2</source>
+        <translation>%1 в пакета не може да бъде прочетен: %2</translation>
+    </message>
+    <message>
+        <source>%1 in the bundle is damaged: %2</source>
+        <translation>%1 в пакета е повреден: %2</translation>
+    </message>
+    <message>
+        <source>%1 in the bundle holds more than its size says: the bundle is damaged</source>
+        <translation>%1 в пакета съдържа повече, отколкото казва размерът му: пакетът е повреден</translation>
+    </message>
+    <message>
+        <source>%1 in the bundle holds less than its size says: the bundle is damaged</source>
+        <translation>%1 в пакета съдържа по-малко, отколкото казва размерът му: пакетът е повреден</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>не е обикновен файл</translation>
+    </message>
+    <message>
+        <source>it is %1 MB, more than the %2 MB allowed</source>
+        <translation>той е %1 MB, повече от позволените %2 MB</translation>
+    </message>
+    <message>
+        <source>it is more than the %1 MB allowed</source>
+        <translation>той е повече от позволените %1 MB</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder to unpack the bundle into: %1</source>
+        <translation>не може да бъде създадена временна папка, в която да се разархивира пакетът: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the bundle: %1</source>
+        <translation>пакетът не може да бъде прочетен: %1</translation>
+    </message>
+    <message>
+        <source>the quiz has problems; a bundle is made of a quiz that passes its check</source>
+        <translation>тестът има проблеми; пакет се прави само от тест, който минава проверката</translation>
+    </message>
+    <message>
+        <source>the quiz reads %1 from outside its folder; put it beside the quiz file</source>
+        <translation>тестът чете %1 извън своята папка; сложете го до файла на теста</translation>
+    </message>
+    <message>
+        <source>the quiz reads %1, a .toml file beside it, which a bundle would take for a second quiz file: rename it</source>
+        <translation>тестът чете %1 – файл .toml до него, който пакетът би приел за втори файл на тест: преименувайте го</translation>
+    </message>
+    <message>
+        <source>the bundle would overwrite %1, which is part of the quiz</source>
+        <translation>пакетът би презаписал %1, който е част от теста</translation>
+    </message>
+    <message>
+        <source>cannot put %1 in the bundle: %2</source>
+        <translation>%1 не може да бъде сложен в пакета: %2</translation>
+    </message>
+    <message>
+        <source>the quiz&apos;s files come to %1 MB; a bundle may hold up to %2 MB</source>
+        <translation>файловете на теста са общо %1 MB, а пакет може да съдържа до %2 MB</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 не може да бъде записан: %2</translation>
+    </message>
+    <message>
+        <source>cannot add %1 to the bundle: %2</source>
+        <translation>%1 не може да бъде добавен към пакета: %2</translation>
+    </message>
+    <message>
+        <source>the bundle made of the quiz does not read back (%1); nothing was written</source>
+        <translation>направеният от теста пакет не се чете обратно (%1); нищо не е записано</translation>
+    </message>
 </context>
 <context>
     <name>QuizFile::Problem</name>

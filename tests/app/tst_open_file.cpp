@@ -63,20 +63,20 @@ private Q_SLOTS:
         QTest::newRow("missing quiz file") << QStringList{u"none.toml"_s} << 1 << u"none.toml:1: "_s;
 #ifdef Q_OS_WIN
         // What follows is the system's own text for the error, in the system's language.
-        QTest::newRow("missing bundle") << QStringList{u"none.zort"_s} << 1 << u"none.zort:1: cannot read the bundle: "_s;
+        QTest::newRow("missing bundle") << QStringList{u"none.zort"_s} << 1 << u"none.zort:1: пакетът не може да бъде прочетен: "_s;
 #else
         QTest::newRow("missing bundle") << QStringList{u"none.zort"_s} << 1
-                                        << u"none.zort:1: cannot read the bundle: No such file"_s;
+                                        << u"none.zort:1: пакетът не може да бъде прочетен: No such file"_s;
 #endif
-        QTest::newRow("a folder") << QStringList{u"folder.zort"_s} << 1 << u"it is not a plain file"_s;
-        QTest::newRow("bundle past 100 MB") << QStringList{u"huge.zort"_s} << 1 << u"it is 101 MB"_s;
+        QTest::newRow("a folder") << QStringList{u"folder.zort"_s} << 1 << u"не е обикновен файл"_s;
+        QTest::newRow("bundle past 100 MB") << QStringList{u"huge.zort"_s} << 1 << u"той е 101 MB"_s;
 #ifdef Q_OS_UNIX
-        QTest::newRow("a pipe as a bundle") << QStringList{u"pipe.zort"_s} << 1 << u"it is not a plain file"_s;
+        QTest::newRow("a pipe as a bundle") << QStringList{u"pipe.zort"_s} << 1 << u"не е обикновен файл"_s;
         QTest::newRow("a pipe as a quiz file") << QStringList{u"pipe.toml"_s} << 1 << u"pipe.toml:1: "_s;
 #endif
-        QTest::newRow("not a zip") << QStringList{u"junk.zort"_s} << 1 << u"junk.zort:1: this is not a quiz bundle"_s;
+        QTest::newRow("not a zip") << QStringList{u"junk.zort"_s} << 1 << u"junk.zort:1: това не е пакет с тест"_s;
         QTest::newRow("hostile zip") << QStringList{u"hostile.zort"_s} << 1
-                                     << u"\"../../escaped.toml\" in the bundle climbs out of the bundle"_s;
+                                     << u"\"../../escaped.toml\" в пакета излиза извън пакета"_s;
         QTest::newRow("two files") << QStringList{u"capitals.zort"_s, u"capitals.zort"_s} << 2 << u"Употреба: "_s;
     }
     void cannotOpen()
