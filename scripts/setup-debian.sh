@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev                   # Qt 6 Widgets, QtCore, QtGui and Qt Test
     libtomlplusplus-dev libcsv-dev # the quiz tool and the program read quiz files (TOML) and pairs tables (CSV)
     libzip-dev                     # and bundles: a quiz with its table and pictures in one zip
+    libfontconfig-dev              # the programs read the font configuration early, on a thread of its own
     qt6-tools-dev qt6-l10n-tools   # ZORT Studio's translations: CMake's LinguistTools, lupdate, lrelease
     fonts-liberation               # "Times New Roman" resolves to Liberation Serif, with Cyrillic glyphs
     xvfb xauth                     # a virtual display for the screenshot of the run command
