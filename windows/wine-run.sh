@@ -15,13 +15,19 @@ done < <(env | grep '^QT_')
 WINEQT_QPA_FONTDIR=$(zort_winpath "$WINEPREFIX/fonts")
 export WINEQT_QPA_FONTDIR
 
+# Wine's output goes to a file, never straight to CTest's pipe: the first program in a prefix starts
+# wineserver and Wine's own services, which keep its output open long after the program ended, and
+# CTest waits for the pipe to close, so the test would run into its time-out having passed.
 status=0
+output=$(mktemp)
 case $(basename "$program") in
     tst_*)
         report=$(mktemp)
-        timeout 280 wine "$program" "$@" -o "$(zort_winpath "$report"),txt" || status=$?
-        cat "$report"
+        timeout 280 wine "$program" "$@" -o "$(zort_winpath "$report"),txt" >"$output" 2>&1 </dev/null || status=$?
+        cat "$report" "$output"
         rm -f "$report" ;;
-    *) timeout 280 wine "$program" "$@" || status=$? ;;
+    *)  timeout 280 wine "$program" "$@" >"$output" 2>&1 </dev/null || status=$?
+        cat "$output" ;;
 esac
+rm -f "$output"
 exit "$status"
