@@ -32,10 +32,24 @@ int refuse(const QString &path, const QStringList &problems)
     return 1;
 }
 
+int usage(const char *program, FILE *stream, int status)
+{
+    const QString name = QFileInfo(QString::fromLocal8Bit(program)).fileName();
+    QTextStream(stream) << u"Употреба: %1 [ФАЙЛ.toml | ФАЙЛ.zort]"_s.arg(name) << '\n';
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Answered before the application starts, so that they work without a display.
+    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
+        QTextStream(stdout) << "zort " ZORT_VERSION "\n";
+        return 0;
+    }
+    if (argc == 2 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "-h") == 0))
+        return usage(argv[0], stdout, 0);
     FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zort"));
@@ -47,11 +61,9 @@ int main(int argc, char *argv[])
     // With a file (from the command line, or a file manager through the launcher), that quiz,
     // read and checked once before any window; without one, the quiz built in.
     const QStringList files = QCoreApplication::arguments().mid(1);
-    if (files.size() > 1) {
-        QTextStream(stderr) << u"Употреба: %1 [ФАЙЛ.toml | ФАЙЛ.zort]"_s
-                                   .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()) << '\n';
-        return 2;
-    }
+    // An option is never taken for a file's name: a file whose name starts with '-' is given as ./-name.
+    if (files.size() > 1 || files.value(0).startsWith(u'-'))
+        return usage(argv[0], stderr, 2);
     QuizOpen::Opened opened;
     if (!files.isEmpty())
         opened = QuizOpen::open(files.first());

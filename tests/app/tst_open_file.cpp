@@ -1,6 +1,7 @@
 #include "zip_samples.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -92,6 +93,32 @@ private Q_SLOTS:
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), status);
         QVERIFY2(err.contains(message), qPrintable(err));
+    }
+
+    // Options are answered, never taken for a file's name.
+    void options_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("version") << u"--version"_s << 0 << u"^zort \\d+\\.\\d+\\.\\d+\r?\n$"_s << u"^$"_s;
+        QTest::newRow("help") << u"--help"_s << 0 << u"^Употреба: zort"_s << u"^$"_s;
+        QTest::newRow("unknown option") << u"--bogus"_s << 2 << u"^$"_s << u"(^|\n)Употреба: zort"_s;
+    }
+    void options()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, status);
+        QProcess *program = start({option});
+        QVERIFY2(program->waitForFinished(20000), "still running: it opened a window, or hangs");
+        QCOMPARE(program->exitCode(), status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const QString printed = QString::fromUtf8(program->readAllStandardOutput());
+        const QString complained = QString::fromUtf8(program->readAllStandardError());
+        QVERIFY2(QRegularExpression(out).match(printed).hasMatch(), qPrintable(printed));
+        QVERIFY2(QRegularExpression(err).match(complained).hasMatch(), qPrintable(complained));
     }
 
     void opens_data()
