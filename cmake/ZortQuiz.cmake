@@ -55,11 +55,11 @@ function(zort_quiz_content target quiz name)
         DEPFILE "${out}/${name}.d"
         COMMENT "Checking the quiz file ${name}"
         VERBATIM)
-    # The pictures as Qt resources, rebuilt when any of them changes (rcc names them in a depfile).
+    # The pictures as Qt resources, rebuilt when any of them changes (the quiz tool names them in a
+    # depfile).
     add_custom_command(
         OUTPUT "${out}/${name}_pictures.cpp"
-        COMMAND Qt6::rcc ${ZORT_RCC_OPTIONS} --name ${name} --depfile "${out}/${name}_pictures.d"
-                -o "${out}/${name}_pictures.cpp" "${out}/${name}.qrc"
+        COMMAND Qt6::rcc ${ZORT_RCC_OPTIONS} --name ${name} -o "${out}/${name}_pictures.cpp" "${out}/${name}.qrc"
         DEPENDS "${out}/${name}.qrc" Qt6::rcc
         DEPFILE "${out}/${name}_pictures.d"
         VERBATIM)

@@ -188,7 +188,9 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
 
     // Pictures go in as Qt resources under :/NAME/, named by their number alone. The resource
     // file is written even without pictures, so the build always has the same files.
+    const QString qrcPath = out.filePath(name + u".qrc"_s);
     QStringList resources;
+    QStringList pictureInputs{qrcPath}; // never none: the build reads an empty depfile as missing
     QByteArray qrc = "<RCC>\n  <qresource prefix=\"/" + name.toLatin1() + "\">\n";
     for (int i = 0; i < quiz.pictures.size(); ++i) {
         const Picture &picture = quiz.pictures.at(i);
@@ -196,6 +198,7 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
         const QString path = out.filePath(name + u"-pictures/"_s + file);
         if (!writeIfChanged(path, picture.data))
             return u"cannot write %1"_s.arg(path);
+        pictureInputs << path;
         resources << u":/%1/%2"_s.arg(name, file);
         qrc += "    <file alias=\"" + file.toLatin1() + "\">" + name.toLatin1() + "-pictures/" + file.toLatin1()
             + "</file>\n";
@@ -203,7 +206,6 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
     qrc += "  </qresource>\n</RCC>\n";
 
     const QString cpp = out.filePath(name + u".cpp"_s);
-    const QString qrcPath = out.filePath(name + u".qrc"_s);
 #ifdef Q_OS_UNIX
     QStringList links;
     if (const QString error = linkInputs(out.filePath(name + u"-inputs"_s), checked.dependencies, &links);
@@ -214,11 +216,14 @@ QString generate(const Result &checked, const QString &outDir, const QString &na
     // Links there are shortcuts, which a build does not follow: the files are named themselves.
     const QStringList &links = checked.dependencies;
 #endif
-    QByteArray deps;
-    if (!depfile(cpp, links, &deps))
+    // The pictures' own depfile is written here, not by rcc, which writes none for a quiz without
+    // pictures: the build would then see it missing and compile the pictures again every time.
+    QByteArray deps, pictureDeps;
+    if (!depfile(cpp, links, &deps) || !depfile(out.filePath(name + u"_pictures.cpp"_s), pictureInputs, &pictureDeps))
         return u"a file of this quiz, or the build folder, has a line break in its name, which the build cannot name"_s;
     for (const auto &[path, data] : {std::pair{cpp, source(quiz, name, resources)}, std::pair{qrcPath, qrc},
-                                     std::pair{out.filePath(name + u".d"_s), deps}}) {
+                                     std::pair{out.filePath(name + u".d"_s), deps},
+                                     std::pair{out.filePath(name + u"_pictures.d"_s), pictureDeps}}) {
         if (!writeIfChanged(path, data))
             return u"cannot write %1"_s.arg(path);
     }

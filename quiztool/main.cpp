@@ -6,7 +6,8 @@
 //                                         pictures as one bundle, OUT or FILE's name with .zort
 //   zort-quiz say NAME [ARG]...           prints a line of the scripts (quizfile/messages.h)
 //   zort-quiz generate FILE OUTDIR NAME [--fill TEMPLATE OUTPUT]...
-//                                         the same, then writes OUTDIR/NAME.cpp, .qrc and .d, and
+//                                         the same, then writes OUTDIR/NAME.cpp, .qrc, .d and
+//                                         _pictures.d, and
 //                                         each template with the quiz's caption filled in
 #include "quizfile/bundle.h"
 #include "quizfile/generate.h"

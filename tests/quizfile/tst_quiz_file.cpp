@@ -629,6 +629,14 @@ private Q_SLOTS:
         targets.sort();
         inFolder.sort();
         QCOMPARE(targets, inFolder);
+        // The pictures' depfile names the resource file and every picture's copy: never nothing,
+        // which the build would take for a missing depfile and rebuild every time.
+        QFile pictureDeps(out + u"/generated_pictures.d"_s);
+        QVERIFY(pictureDeps.open(QIODevice::ReadOnly));
+        const QList<QByteArray> pictureInputs = pictureDeps.readAll().replace(" \\\n", " ").simplified().split(' ').mid(1);
+        QCOMPARE(pictureInputs.size(), result.quiz.pictures.size() + 1);
+        for (const QByteArray &input : pictureInputs)
+            QVERIFY2(QFile::exists(QFile::decodeName(input)), input.constData());
 #endif
     }
 
