@@ -26,6 +26,9 @@ echo "== The Windows tests under Wine"
 start=$SECONDS
 (cd build-win && ctest --output-on-failure -j"$(nproc)")
 echo "(the tests under Wine took $((SECONDS - start)) s)"
+# The tests' Wine processes ran without a display; one left behind would keep the program's window
+# from the virtual one.
+timeout 120 wineserver -k || true
 
 # shot NAME MIN_GREEN PROGRAM [ARGS...]: starts PROGRAM under Wine on a virtual display, waits for
 # its window (at most 3 minutes: the first start in a new prefix on a busy machine took over 90 s),
