@@ -24,6 +24,9 @@
 
 #include <cerrno>
 #endif
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 #define TOML_EXCEPTIONS 0
 #define TOML_ENABLE_FORMATTERS 0
@@ -304,6 +307,25 @@ Words notOneLine(const QString &text)
     }
     return Words();
 }
+
+#ifdef Q_OS_WIN
+// RELATIVE (an existing file's path below BASE) as the disk names it, letter case included.
+QString nameOnDisk(const QString &base, const QString &relative)
+{
+    QStringList parts;
+    QString path = base;
+    for (const QString &part : QDir::cleanPath(relative).split(u'/')) {
+        path += u'/' + part;
+        WIN32_FIND_DATAW found;
+        const HANDLE handle = FindFirstFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), &found);
+        if (handle == INVALID_HANDLE_VALUE)
+            return QDir::cleanPath(relative);
+        FindClose(handle);
+        parts << QString::fromWCharArray(found.cFileName);
+    }
+    return parts.join(u'/');
+}
+#endif
 
 // The file in folder whose name is nearest to a mistyped one, or a null string: a letter or two
 // off, or in other capitals, as a teacher mistypes a picture's name. Only the folder's first
@@ -743,13 +765,21 @@ bool Reader::readFile(const QString &file, const QString &base, int line, const 
         const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
         const bool inside = !m_folder.isEmpty() && !folder.isEmpty()
             && (folder == m_folder || folder.startsWith(m_folder.endsWith(u'/') ? m_folder : m_folder + u'/'));
-        const QString near = inside ? nearestName(QDir(folder), info.fileName()) : QString();
-        if (near.isEmpty())
+        const QString nearest = inside ? nearestName(QDir(folder), info.fileName()) : QString();
+        if (nearest.isEmpty())
             return refuse(say("is missing: put the file beside the quiz file, or correct its name"));
         const qsizetype slash = file.lastIndexOf(u'/');
         return refuse(say("is missing: did you mean %1? Correct the name, or put the file beside the quiz file")
-                          .arg(quoted(file.first(slash + 1) + near)));
+                          .arg(quoted(file.first(slash + 1) + nearest)));
     }
+#ifdef Q_OS_WIN
+    // Windows finds "Flag.PNG" for flag.png; a bundle, and every other computer, do not.
+    if (const QString onDisk = nameOnDisk(base, file); onDisk != QDir::cleanPath(file)) {
+        return refuse(say("is named %1 on the disk: write its name with the same capital and small letters, "
+                          "which other computers tell apart")
+                          .arg(quoted(onDisk)));
+    }
+#endif
     const QString canonical = info.canonicalFilePath();
     const QString inside = m_folder.endsWith(u'/') ? m_folder : m_folder + u'/';
     if (m_folder.isEmpty() || !(canonical.startsWith(inside) || canonical == m_folder)) {

@@ -624,6 +624,10 @@
         <source>%1 pairs allow 0 to %2 extra meanings</source>
         <translation>%1 двойки позволяват от 0 до %2 допълнителни значения</translation>
     </message>
+    <message>
+        <source>is named %1 on the disk: write its name with the same capital and small letters, which other computers tell apart</source>
+        <translation>се казва %1 на диска: напишете името му със същите главни и малки букви, които другите компютри различават</translation>
+    </message>
 </context>
 <context>
     <name>QuizFile::Result</name>
