@@ -33,16 +33,8 @@ constexpr zip_uint32_t kTypeMask = 0170000;
 constexpr zip_uint32_t kFolder = 0040000;
 constexpr zip_uint32_t kPlainFile = 0100000;
 
-struct ZipDiscard
-{
-    void operator()(zip_t *zip) const { zip_discard(zip); }
-};
-using Zip = std::unique_ptr<zip_t, ZipDiscard>;
-struct ZipFileClose
-{
-    void operator()(zip_file_t *file) const { zip_fclose(file); }
-};
-using ZipFile = std::unique_ptr<zip_file_t, ZipFileClose>;
+using Zip = std::unique_ptr<zip_t, decltype([](zip_t *zip) { zip_discard(zip); })>;
+using ZipFile = std::unique_ptr<zip_file_t, decltype([](zip_file_t *file) { zip_fclose(file); })>;
 
 QString quoted(const QString &text)
 {
@@ -445,12 +437,9 @@ QString writeBundle(const Result &checked, const QString &quizPath, const QStrin
         const zip_int64_t index = source ? zip_file_add(zip.get(), entries.at(i).first.toUtf8().constData(), source,
                                                         ZIP_FL_ENC_UTF_8)
                                          : -1;
-        if (index < 0) {
-            if (source)
-                zip_source_free(source);
-            return say("cannot add %1 to the bundle: %2").arg(entries.at(i).second, zipError(zip_get_error(zip.get()))).local;
-        }
-        if (zip_set_file_compression(zip.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 9) != 0
+        if (index < 0 && source) // not taken by the zip
+            zip_source_free(source);
+        if (index < 0 || zip_set_file_compression(zip.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 9) != 0
             || zip_file_set_mtime(zip.get(), zip_uint64_t(index), stamp, 0) != 0
             || zip_file_set_external_attributes(zip.get(), zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
                                                 (kPlainFile | 0644) << 16) != 0) {
