@@ -6,16 +6,13 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <cctype>
+
 using namespace Qt::StringLiterals;
 
 namespace QuizFile {
 
 namespace {
-
-bool isHexDigit(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
 
 // A UTF-16 literal of plain ASCII and hex escapes; a literal is closed after an escape that a
 // hex digit follows, so the digit is not read as part of it.
@@ -27,7 +24,7 @@ QByteArray literal(const QString &text)
         const char16_t u = c.unicode();
         const bool plain = u >= 0x20 && u < 0x7F && u != u'"' && u != u'\\' && u != u'?';
         if (plain) {
-            if (afterEscape && isHexDigit(c))
+            if (afterEscape && std::isxdigit(u))
                 out += "\" u\"";
             out += char(u);
             afterEscape = false;
@@ -37,12 +34,6 @@ QByteArray literal(const QString &text)
         }
     }
     return out + '"';
-}
-
-// A resource path as a plain string literal; the tool makes these from numbers and the name alone.
-QByteArray literal8(const QString &text)
-{
-    return '"' + text.toLatin1() + '"';
 }
 
 bool writeIfChanged(const QString &path, const QByteArray &data)
@@ -83,7 +74,8 @@ QByteArray source(const Quiz &quiz, const QString &name, const QStringList &reso
         meanings << p.meaning;
         lines += p.explanation;
         lineCounts += QByteArray::number(p.explanation.size()) + ", ";
-        pictures += p.picture < 0 ? QByteArray("nullptr, ") : literal8(resources.at(p.picture)) + ", ";
+        // A resource path is a plain literal: the tool makes them from numbers and the name alone.
+        pictures += p.picture < 0 ? QByteArray("nullptr, ") : '"' + resources.at(p.picture).toLatin1() + "\", ";
     }
     meanings += quiz.extraMeanings;
     const QByteArray expressionSpans = spans(expressions);
