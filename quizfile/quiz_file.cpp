@@ -419,24 +419,17 @@ void Reader::unknownKeys(const toml::table &table, const QStringList &known, con
         const QString name = fromToml(key.str());
         if (known.contains(name))
             continue;
-        QString best;
-        int bestDistance = 3;
-        for (const QString &k : known) {
-            const int d = editDistance(name, k);
-            if (d < bestDistance) {
-                bestDistance = d;
-                best = k;
-            }
-        }
         if (&known != &kTopKeys && kTopKeys.contains(name)) {
             problem(int(key.source().begin.line),
                     say("%1 belongs at the top of the file, before the first [[pair]] or [window]: every key after "
                     "such a line belongs to it").arg(name));
             continue;
         }
-        const Words hint = best.isEmpty()
+        const auto distance = [&](const QString &k) { return editDistance(name, k); };
+        const QString &nearest = *std::ranges::min_element(known, {}, distance);
+        const Words hint = distance(nearest) > 2
             ? say("the keys %1 are: %2").arg(where, known.join(u", "_s))
-            : say("did you mean %1?").arg(quoted(best));
+            : say("did you mean %1?").arg(quoted(nearest));
         problem(int(key.source().begin.line), say("unknown key %1 %2; %3").arg(quoted(name), where, hint));
     }
 }
@@ -706,10 +699,7 @@ void Reader::readPairsFile(const toml::table &top)
             m_extraOrigins.append({shown, row.line});
             continue;
         }
-        Pair pair;
-        pair.expression = row.expression;
-        pair.meaning = row.meaning;
-        pair.explanation = row.explanation;
+        Pair pair{row.expression, row.meaning, row.explanation};
         if (!row.picture.isEmpty())
             pair.picture = picture(row.picture, row.line, shown, QFileInfo(path).absolutePath());
         quiz().pairs.append(pair);
@@ -1147,11 +1137,8 @@ QImage readPicture(const QByteArray &data, QSize fit, QString *why)
 
 bool isValidId(const QString &id)
 {
-    if (id.isEmpty() || id.size() > 32 || !(id.at(0) >= u'a' && id.at(0) <= u'z'))
-        return false;
-    return std::all_of(id.cbegin(), id.cend(), [](QChar c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-';
-    });
+    static const QRegularExpression valid(QRegularExpression::anchoredPattern(u"[a-z][a-z0-9-]{0,31}"_s));
+    return valid.match(id).hasMatch();
 }
 
 Result checkBytes(const QByteArray &bytes, const QString &path, PictureReading pictures)

@@ -741,6 +741,32 @@ private Q_SLOTS:
         QVERIFY(result.notes.first().message.contains(u"4000 × 3000 pixels; it is scaled down to 853 × 640"_s));
     }
 
+    void ids_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("letter") << u"a"_s << true;
+        QTest::newRow("word") << u"capitals"_s << true;
+        QTest::newRow("digits and hyphens") << u"latin-2-b"_s << true;
+        QTest::newRow("32 signs") << QString(32, u'a') << true;
+        QTest::newRow("33 signs") << QString(33, u'a') << false;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("digit first") << u"2latin"_s << false;
+        QTest::newRow("hyphen first") << u"-latin"_s << false;
+        QTest::newRow("capital") << u"Latin"_s << false;
+        QTest::newRow("underscore") << u"latin_2"_s << false;
+        QTest::newRow("space") << u"latin 2"_s << false;
+        QTest::newRow("line break after") << u"latin\n"_s << false;
+        QTest::newRow("Cyrillic") << u"латински"_s << false;
+    }
+
+    void ids()
+    {
+        QFETCH(QString, id);
+        QFETCH(bool, valid);
+        QCOMPARE(QuizFile::isValidId(id), valid);
+    }
+
     // The check command and the build run the same tool and print the same messages.
     void checkAndBuildSayTheSame()
     {
