@@ -300,12 +300,8 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
                   "picture, separated by %2").arg(cells.size()).arg(delimiterName(chosen.delimiter))});
             continue;
         }
-        Row row;
-        row.line = line;
-        row.expression = cells.at(0);
-        row.meaning = cells.at(1);
-        row.explanation = explanationLines(cells.value(2));
-        row.picture = cells.value(3).trimmed();
+        const Row row{.line = line, .expression = cells.at(0), .meaning = cells.at(1),
+                      .explanation = explanationLines(cells.value(2)), .picture = cells.value(3).trimmed()};
         if (row.expression.isEmpty() && (!row.explanation.isEmpty() || !row.picture.isEmpty())) {
             result.problems.append({line, say("this row has no expression but an explanation or a picture: an extra "
                                           "meaning has only its meaning")});
@@ -328,16 +324,14 @@ Result read(const QByteArray &bytes, char delimiter, bool skipHeader)
             : say("line %1 (%2) is skipped as the heading, as pairs_header = true says; the first pair is line %3: %4 – %5")
                   .arg(QString::number(top.line), skipped.join(u", "_s), QString::number(firstPair->line),
                        shown(firstPair->expression), shown(firstPair->meaning))});
-    } else if (heading == Heading::Words) {
-        result.notes.append({top.line, say("line %1 (%2, %3) looks like a heading, as its cells are words that usually "
-                                       "head columns, yet it is taken as the first pair: if it is a heading, add "
-                                       "pairs_header = true to the quiz file")
-                                           .arg(top.line).arg(shown(top.cells.at(0)), shown(top.cells.at(1)))});
-    } else if (heading == Heading::Shape) {
-        result.notes.append({top.line, say("line %1 (%2, %3) looks like a heading, as its cells are short and "
-                                       "capitalised, without digits, unlike most rows below it, yet it is taken as the "
-                                       "first pair: if it is a heading, add pairs_header = true to the quiz file")
-                                           .arg(top.line).arg(shown(top.cells.at(0)), shown(top.cells.at(1)))});
+    } else if (heading != Heading::No) {
+        const Words looks = heading == Heading::Words
+            ? say("line %1 (%2, %3) looks like a heading, as its cells are words that usually head columns, yet it is "
+                  "taken as the first pair: if it is a heading, add pairs_header = true to the quiz file")
+            : say("line %1 (%2, %3) looks like a heading, as its cells are short and capitalised, without digits, unlike "
+                  "most rows below it, yet it is taken as the first pair: if it is a heading, add pairs_header = true to "
+                  "the quiz file");
+        result.notes.append({top.line, looks.arg(top.line).arg(shown(top.cells.at(0)), shown(top.cells.at(1)))});
     } else if (firstPair != result.rows.cend()) {
         result.notes.append({firstPair->line, say("the first pair is line %1: %2 – %3").arg(firstPair->line)
                                                   .arg(shown(firstPair->expression), shown(firstPair->meaning))});

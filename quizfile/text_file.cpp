@@ -125,13 +125,10 @@ Decoded decode(const QByteArray &bytes)
     }
     result.text.clear();
     result.badLine = line;
-    if (looksLikeWindows1251(bytes.mid(0))) {
-        result.problem = say("the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: ")
-            + saveAsUtf8;
-    } else {
-        result.problem = say("the file is not UTF-8 text (this line has bytes that are not UTF-8). Save it as UTF-8: ")
-            + saveAsUtf8;
-    }
+    result.problem = (looksLikeWindows1251(bytes)
+                          ? say("the file is not UTF-8: its letters look like Windows-1251 (Cyrillic). Save it as UTF-8: ")
+                          : say("the file is not UTF-8 text (this line has bytes that are not UTF-8). Save it as UTF-8: "))
+        + saveAsUtf8;
     return result;
 }
 
