@@ -21,7 +21,7 @@ void AppearanceEditor::open(const QStringList &installedFaces)
 {
     resetControls();
     m_windowFontFace = m_store.appearance().fontFace;
-    fillFaces(installedFaces);
+    m_lists[kFaceList].addAll(installedFaces); // emptied by resetControls
     selectEntriesEqualTo(kFaceList, m_windowFontFace);
     setSampleSize(m_store.appearance().fontSize);
     // The size is matched as the store's text, as the design compares list entries.
@@ -132,13 +132,6 @@ void AppearanceEditor::splitColour(const qint32 &value)
 qint32 AppearanceEditor::composeSliders() const
 {
     return ColourValue::compose(m_sliders[0], m_sliders[1], m_sliders[2]);
-}
-
-void AppearanceEditor::fillFaces(const QStringList &installedFaces)
-{
-    // The opening has just emptied the list.
-    m_lists[kFaceList].addAll(installedFaces);
-    selectEntriesEqualTo(kFaceList, m_windowFontFace);
 }
 
 // Every match selects, so the last of equal entries stays selected.

@@ -78,7 +78,6 @@ private:
     // Splits a colour value into m_split.
     void splitColour(const qint32 &value);
     const ColourSplit &split() const { return m_split; }
-    void fillFaces(const QStringList &installedFaces);
     void selectEntriesEqualTo(int list, const QString &text);
     void fontEntryChosen(int list);
     void setSampleSize(qint32 points);

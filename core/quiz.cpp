@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <ranges>
 #include <utility>
 
 namespace {
@@ -82,18 +83,13 @@ void Quiz::start()
     setOutput(m_content.instructions);
     m_pairsToScore = qMin(m_content.expressions.size(), m_content.meanings.size());
 
-    fillLists();
+    m_lists[kLeft].addAll(m_content.expressions);
+    m_lists[kRight].addAll(m_content.meanings);
     renumber();
 
     setSelectedRow(kLeft, 0);
     setSelectedRow(kRight, 0);
     updateEvaluateButton();
-}
-
-void Quiz::fillLists()
-{
-    m_lists[kLeft].addAll(m_content.expressions);
-    m_lists[kRight].addAll(m_content.meanings);
 }
 
 int Quiz::firstNumberOf(int side, const QString &text) const
@@ -111,9 +107,7 @@ void Quiz::renumber()
 
 void Quiz::updateEvaluateButton()
 {
-    const qsizetype e = m_lists[kEntered].count();
-    const qsizetype r = m_lists[kRight].count();
-    setEnabled(Evaluate, e >= 3 * r);
+    setEnabled(Evaluate, m_lists[kEntered].count() >= 3 * m_lists[kRight].count());
 }
 
 // --- Dispatcher ----------------------------------------------------------------------------------
@@ -249,13 +243,10 @@ void Quiz::takeBackSelectedPair()
 
 void Quiz::evaluatePairs()
 {
-    m_correctPairs = 0;
     const qint16 n = saturated16(m_pairsToScore);
     const TextList &entered = m_lists[kEntered];
-    for (qsizetype r = 0; r < entered.count(); ++r) {
-        if (isCorrect(r) && m_correctPairs < std::numeric_limits<qint16>::max())
-            ++m_correctPairs;
-    }
+    m_correctPairs = saturated16(std::ranges::count_if(std::views::iota(qsizetype(0), entered.count()),
+                                                       [this](qsizetype row) { return isCorrect(row); }));
     // Rounded to the nearest whole number, ties to the even one (the default rounding mode).
     const long score = n > 0 ? std::lrint(m_correctPairs * 100.0 / n) : 0;
     setEnabled(Enter, false);

@@ -104,7 +104,6 @@ private:
     friend class QuizSteps; // the tests' way to a single step
 
     // The steps, in the order the quiz uses them.
-    void fillLists();
     void renumber();
     void updateEvaluateButton();
     void enterSelectedPair();
