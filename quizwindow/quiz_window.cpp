@@ -42,15 +42,6 @@ void keepOwnLook(QWidget *widget)
     widget->setPalette(own);
 }
 
-// The output box shows lines separated by CR LF; a text document would take each sign for a
-// line break of its own.
-QString displayText(const QString &text)
-{
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
-}
-
 } // namespace
 
 QuizWindow::QuizWindow(const Content &content, QWidget *parent)
@@ -67,12 +58,8 @@ QuizWindow::~QuizWindow() = default;
 
 void QuizWindow::buildControls()
 {
-    auto *izhod = menuBar()->addAction(QStringLiteral("Exit"));
-    izhod->setObjectName(QStringLiteral("Izhod"));
-    connect(izhod, &QAction::triggered, this, &QuizWindow::exitProgram);
-    auto *cwqt = menuBar()->addAction(QStringLiteral("Color"));
-    cwqt->setObjectName(QStringLiteral("Cwqt"));
-    connect(cwqt, &QAction::triggered, this, &QuizWindow::openSettings);
+    menuBar()->addAction(QStringLiteral("Exit"), this, &QuizWindow::exitProgram)->setObjectName(QStringLiteral("Izhod"));
+    menuBar()->addAction(QStringLiteral("Color"), this, &QuizWindow::openSettings)->setObjectName(QStringLiteral("Cwqt"));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -256,7 +243,9 @@ void QuizWindow::fitOuterWidth()
 
 void QuizWindow::showOutput()
 {
-    m_output->setPlainText(displayText(m_quiz.output()));
+    // The output holds lines separated by CR LF; a text document would take each sign for a line
+    // break of its own.
+    m_output->setPlainText(QString(m_quiz.output()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (!m_output->hasFocus())
         m_announcer->announce(m_output->toPlainText());
 }

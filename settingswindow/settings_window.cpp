@@ -99,12 +99,8 @@ SettingsWindow::SettingsWindow(AppearanceStore &store, QWidget *parent)
 
 void SettingsWindow::buildMenu(QMenuBar *bar)
 {
-    QAction *save = bar->addAction(QStringLiteral("Запис"));
-    save->setObjectName(QStringLiteral("mnu_zapis"));
-    connect(save, &QAction::triggered, this, &SettingsWindow::save);
-    QAction *cancel = bar->addAction(QStringLiteral("Отказ"));
-    cancel->setObjectName(QStringLiteral("mnu_Otkaz"));
-    connect(cancel, &QAction::triggered, this, &QWidget::close);
+    bar->addAction(QStringLiteral("Запис"), this, &SettingsWindow::save)->setObjectName(QStringLiteral("mnu_zapis"));
+    bar->addAction(QStringLiteral("Отказ"), this, &QWidget::close)->setObjectName(QStringLiteral("mnu_Otkaz"));
     QAction *danni = bar->addAction(QStringLiteral("Danni"));
     danni->setObjectName(QStringLiteral("mnu_Danni"));
     danni->setVisible(false);
@@ -323,8 +319,6 @@ void SettingsWindow::showModel()
     font.setFamily(m_settings.sampleFace());
     font.setPointSize(m_settings.sampleSize());
     m_sample->setFont(font);
-    QPalette palette = m_sample->palette();
-    palette.setColor(QPalette::Base, colourOf(m_settings.sampleBackground()));
-    palette.setColor(QPalette::Text, colourOf(m_settings.sampleTextColour()));
-    m_sample->setPalette(palette);
+    setRole(m_sample, QPalette::Base, colourOf(m_settings.sampleBackground()));
+    setRole(m_sample, QPalette::Text, colourOf(m_settings.sampleTextColour()));
 }
