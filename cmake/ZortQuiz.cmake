@@ -37,6 +37,7 @@ function(zort_quiz_content target quiz name)
                          --fill "${launcher}.metainfo.xml.in" "${launcher}.metainfo.xml"
                          --fill "${data}/quiz-package.cmake.in" "${package}")
         list(APPEND outputs "${launcher}.desktop" "${launcher}.metainfo.xml" "${package}")
+        target_sources(${target} PRIVATE "${launcher}.desktop" "${launcher}.metainfo.xml")
         # The package's changelog, with the version the tool gave the package (data/package.cmake).
         if(NOT WIN32)
             set(changelog "${CMAKE_BINARY_DIR}/data/changelog")
@@ -64,9 +65,6 @@ function(zort_quiz_content target quiz name)
         DEPFILE "${out}/${name}_pictures.d"
         VERBATIM)
     target_sources(${target} PRIVATE "${out}/${name}.cpp" "${out}/${name}_pictures.cpp")
-    if(ARG_LAUNCHER)
-        target_sources(${target} PRIVATE "${launcher}.desktop" "${launcher}.metainfo.xml")
-    endif()
 endfunction()
 
 # zort_fail(ENGLISH BULGARIAN): stops the configure step with the message in the teacher's language,
