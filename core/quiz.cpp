@@ -265,9 +265,8 @@ void Quiz::evaluatePairs()
 
 void Quiz::explainItem(qint16 p)
 {
-    const QString q(QChar(u'"'));
-    QString text = QStringLiteral("\r\n") + q + m_content.expression(p) + q
-                   + QStringLiteral(" е във връзка с ") + q + m_content.meaning(p) + q;
+    // One arg() for both texts, so a "%2" in the expression stays as it is.
+    QString text = QStringLiteral("\r\n\"%1\" е във връзка с \"%2\"").arg(m_content.expression(p), m_content.meaning(p));
     if (m_content.explanationFlag(p) > 0) {
         for (const QString &line : m_content.linesOf(p))
             text += QStringLiteral("\r\n") + line;

@@ -1059,9 +1059,8 @@ void Reader::checkWhole(const toml::table &top)
     }
 
     if (n == 0) {
-        if (m_pairsTableFailed)
-            return;
-        report({m_path, topLine, say("the quiz has no pairs: add [[pair]] tables or a pairs_file")});
+        if (!m_pairsTableFailed)
+            report({m_path, topLine, say("the quiz has no pairs: add [[pair]] tables or a pairs_file")});
         return;
     }
     if (tooMany)

@@ -370,8 +370,7 @@ void QuizWindow::applyAppearance(const Appearance &appearance)
     const QColor background = colourOf(appearance.textBackground);
     const QColor text = colourOf(appearance.textColour);
     const QFont font(appearance.fontFace, appearance.fontSize > 0 ? appearance.fontSize : kDesignPoints);
-    for (QWidget *box : {static_cast<QWidget *>(m_lists[0]), static_cast<QWidget *>(m_lists[1]),
-                         static_cast<QWidget *>(m_lists[2]), static_cast<QWidget *>(m_output)}) {
+    for (QWidget *box : std::initializer_list<QWidget *>{m_lists[0], m_lists[1], m_lists[2], m_output}) {
         setRole(box, QPalette::Base, background);
         setRole(box, QPalette::Text, text);
         box->setFont(font);
