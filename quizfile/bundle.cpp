@@ -36,11 +36,6 @@ constexpr zip_uint32_t kPlainFile = 0100000;
 using Zip = std::unique_ptr<zip_t, decltype([](zip_t *zip) { zip_discard(zip); })>;
 using ZipFile = std::unique_ptr<zip_file_t, decltype([](zip_file_t *file) { zip_fclose(file); })>;
 
-QString quoted(const QString &text)
-{
-    return u'"' + text + u'"';
-}
-
 // An entry's name as messages show it: a stranger's name must not break a message's line.
 QString shown(const QString &name)
 {
@@ -49,7 +44,7 @@ QString shown(const QString &name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = QChar(QChar::ReplacementCharacter);
     }
-    return quoted(safe + (name.size() > 200 ? u"…"_s : QString()));
+    return u'"' + safe + (name.size() > 200 ? u"…"_s : QString()) + u'"';
 }
 
 bool isPictureName(const QString &name)

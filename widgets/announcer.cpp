@@ -17,11 +17,10 @@ QAccessibleInterface *notificationFactory(const QString &, QObject *object)
 Announcer::Announcer(QWidget *parent)
     : QWidget(parent)
 {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(notificationFactory);
         return true;
     }();
-    Q_UNUSED(installed);
     setObjectName(QStringLiteral("announcer"));
     hide();
 }
