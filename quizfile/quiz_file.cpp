@@ -562,7 +562,8 @@ void Reader::read(const QByteArray &bytes)
 // package's control file: one line each, of the signs those fields allow.
 void Reader::readPackage(const toml::table &top)
 {
-    static const QRegularExpression version(u"^[0-9][0-9A-Za-z.+~]{0,31}$"_s);
+    // Anchored: '$' alone lets a final line break through, into the package's changelog.
+    static const QRegularExpression version(QRegularExpression::anchoredPattern(u"[0-9][0-9A-Za-z.+~]{0,31}"_s));
     if (const QString given = text(top, "version", false, Words::same(u"version"_s)); !given.isNull()) {
         if (version.match(given).hasMatch())
             quiz().version = given;

@@ -301,6 +301,9 @@ private Q_SLOTS:
         row("version with a line break", {{quiz, kHead + "version = \"1.2\\n3\"\n" + pairs(1, 3)}}, quiz, 3,
             u"version must be a version number"_s,
             u"version трябва да е номер на версия"_s);
+        row("version ending in a line break", {{quiz, kHead + "version = \"1.2\\n\"\n" + pairs(1, 3)}}, quiz, 3,
+            u"version must be a version number"_s,
+            u"version трябва да е номер на версия"_s);
         row("version too long", {{quiz, kHead + "version = \"1" + QByteArray(32, '0') + "\"\n" + pairs(1, 3)}}, quiz, 3,
             u"at most 32 signs"_s,
             u"най-много 32 знака"_s);
