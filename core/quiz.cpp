@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <ranges>
 #include <utility>
 
 namespace {
@@ -245,8 +244,10 @@ void Quiz::evaluatePairs()
 {
     const qint16 n = saturated16(m_pairsToScore);
     const TextList &entered = m_lists[kEntered];
-    m_correctPairs = saturated16(std::ranges::count_if(std::views::iota(qsizetype(0), entered.count()),
-                                                       [this](qsizetype row) { return isCorrect(row); }));
+    qsizetype correct = 0;
+    for (qsizetype row = 0; row < entered.count(); ++row)
+        correct += isCorrect(row) ? 1 : 0;
+    m_correctPairs = saturated16(correct);
     // Rounded to the nearest whole number, ties to the even one (the default rounding mode).
     const long score = n > 0 ? std::lrint(m_correctPairs * 100.0 / n) : 0;
     setEnabled(Enter, false);
