@@ -1,4 +1,5 @@
 #include "core/content.h"
+#include "core/end_process.h"
 #include "quizfile/messages.h"
 #include "quizopen/quiz_open.h"
 #include "quizwindow/quiz_window.h"
@@ -39,9 +40,7 @@ int usage(const char *program, FILE *stream, int status)
     return status;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int run(int argc, char *argv[])
 {
     // Answered before the application starts, so that they work without a display.
     if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
@@ -74,4 +73,11 @@ int main(int argc, char *argv[])
     setWindowIconAfterFirstFrame(&window, QStringLiteral(":/icons/org.example.zort-%1.png"));
     window.show();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return endProcess(run(argc, argv));
 }

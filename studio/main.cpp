@@ -1,3 +1,4 @@
+#include "core/end_process.h"
 #include "quizfile/messages.h"
 #include "studio/studio_window.h"
 #include "widgets/window_support.h"
@@ -19,9 +20,7 @@ bool wantsBulgarian()
     return locale.language() == QLocale::Bulgarian || locale.language() == QLocale::C;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int run(int argc, char *argv[])
 {
     // As the quiz program starts: the font configuration read while the application connects to
     // the display, the window icon read after the first frame.
@@ -57,4 +56,11 @@ int main(int argc, char *argv[])
     if (!files.isEmpty())
         window.openFile(files.first());
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return endProcess(run(argc, argv));
 }

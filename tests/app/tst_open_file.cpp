@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "zip_samples.h"
 
 #include <QProcess>
@@ -145,5 +146,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOpenFile)
+ZORT_TEST_MAIN(TestOpenFile)
 #include "tst_open_file.moc"

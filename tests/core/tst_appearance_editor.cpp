@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "core/appearance_store.h"
 #include "core/appearance_editor.h"
 
@@ -425,5 +426,5 @@ void TestAppearanceEditor::choicesOutsideTheControls()
     QCOMPARE(cwiat.colourCaption(), QStringLiteral("Цвят"));
 }
 
-QTEST_APPLESS_MAIN(TestAppearanceEditor)
+ZORT_TEST_APPLESS_MAIN(TestAppearanceEditor)
 #include "tst_appearance_editor.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "core/content.h"
 
 #include <QSet>
@@ -91,5 +92,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestContent)
+ZORT_TEST_APPLESS_MAIN(TestContent)
 #include "tst_content.moc"

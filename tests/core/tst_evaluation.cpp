@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "test_support.h"
 #include "visible_texts.h"
 
@@ -233,5 +234,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestEvaluation)
+ZORT_TEST_APPLESS_MAIN(TestEvaluation)
 #include "tst_evaluation.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "core/number_text.h"
 
 #include <QTest>
@@ -47,5 +48,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestNumberText)
+ZORT_TEST_APPLESS_MAIN(TestNumberText)
 #include "tst_number_text.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "test_support.h"
 #include "visible_texts.h"
 
@@ -315,5 +316,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPairs)
+ZORT_TEST_APPLESS_MAIN(TestPairs)
 #include "tst_pairs.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "test_support.h"
 
 #include <QSignalSpy>
@@ -178,5 +179,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPictures)
+ZORT_TEST_APPLESS_MAIN(TestPictures)
 #include "tst_pictures.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "core/appearance_store.h"
 #include "core/appearance_editor.h"
 
@@ -164,5 +165,5 @@ void TestSettingsStore::writtenTextsReadBack()
     QCOMPARE(store.item(4), formRed);
 }
 
-QTEST_APPLESS_MAIN(TestSettingsStore)
+ZORT_TEST_APPLESS_MAIN(TestSettingsStore)
 #include "tst_settings_store.moc"

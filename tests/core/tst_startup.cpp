@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "test_support.h"
 #include "visible_texts.h"
 
@@ -146,5 +147,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestStartup)
+ZORT_TEST_APPLESS_MAIN(TestStartup)
 #include "tst_startup.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "core/text_list.h"
 
 #include <QTest>
@@ -78,5 +79,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTextList)
+ZORT_TEST_APPLESS_MAIN(TestTextList)
 #include "tst_text_list.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "list_rows.h"
 #include "visible_texts.h"
 #include "test_support.h"
@@ -138,5 +139,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAccessibility)
+ZORT_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "list_rows.h"
 #include "visible_texts.h"
 #include "settingswindow/settings_window.h"
@@ -124,5 +125,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestHighDpi)
+ZORT_TEST_MAIN(TestHighDpi)
 #include "tst_high_dpi.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "list_rows.h"
 #include "visible_texts.h"
 #include "settingswindow/settings_window.h"
@@ -143,5 +144,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestKeyboardOnly)
+ZORT_TEST_MAIN(TestKeyboardOnly)
 #include "tst_keyboard_only.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
@@ -345,5 +346,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestScreenReader)
+ZORT_TEST_GUILESS_MAIN(TestScreenReader)
 #include "tst_screen_reader.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "quizfile/pairs_table.h"
 
 #include <QTest>
@@ -123,5 +124,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPairsTable)
+ZORT_TEST_MAIN(TestPairsTable)
 #include "tst_pairs_table.moc"

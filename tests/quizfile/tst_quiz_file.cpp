@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "quizfile/generate.h"
 #include "quizfile/quiz_file.h"
 
@@ -789,5 +790,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestQuizFile)
+ZORT_TEST_MAIN(TestQuizFile)
 #include "tst_quiz_file.moc"

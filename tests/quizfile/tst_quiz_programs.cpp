@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "quiz_samples.h"
 #include "visible_texts.h"
 #include "quizwindow/picture_window.h"
@@ -177,5 +178,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestQuizPrograms)
+ZORT_TEST_MAIN(TestQuizPrograms)
 #include "tst_quiz_programs.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "quiz_samples.h"
 #include "zip_samples.h"
 #include "quizfile/bundle.h"
@@ -256,5 +257,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestQuizOpen)
+ZORT_TEST_MAIN(TestQuizOpen)
 #include "tst_quiz_open.moc"

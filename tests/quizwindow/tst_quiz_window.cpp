@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "list_rows.h"
 #include "visible_texts.h"
 #include "test_support.h"
@@ -414,5 +415,5 @@ private:
     std::unique_ptr<QuizWindow> m_window;
 };
 
-QTEST_MAIN(TestQuizWindow)
+ZORT_TEST_MAIN(TestQuizWindow)
 #include "tst_quiz_window.moc"

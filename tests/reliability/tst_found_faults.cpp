@@ -1,4 +1,5 @@
 // Faults the random sessions found, replayed step by step.
+#include "test_main.h"
 #include "list_rows.h"
 #include "core/twips.h"
 #include "test_support.h"
@@ -128,5 +129,5 @@ void TestFoundFaults::hugeWidthFromContent()
     m_window.reset();
 }
 
-QTEST_MAIN(TestFoundFaults)
+ZORT_TEST_MAIN(TestFoundFaults)
 #include "tst_found_faults.moc"

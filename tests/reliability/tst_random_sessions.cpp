@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "quiz_samples.h"
 #include "seed_rows.h"
 #include "session_driver.h"
@@ -155,5 +156,5 @@ void TestRandomSessions::cleanupTestCase()
     std::printf("FIGURES core sessions: %s in %lld ms\n", qPrintable(m_figures.summary()), m_elapsedMs);
 }
 
-QTEST_GUILESS_MAIN(TestRandomSessions)
+ZORT_TEST_GUILESS_MAIN(TestRandomSessions)
 #include "tst_random_sessions.moc"

@@ -2,6 +2,7 @@
 // Ctrl+clicks, keys and menu commands. After every action the test's rules are checked on the
 // window's core, the widgets must show what the core holds, and the settings window must show
 // what a model of the same actions holds.
+#include "test_main.h"
 #include "list_rows.h"
 #include "seed_rows.h"
 #include "session_driver.h"
@@ -372,5 +373,5 @@ void TestRandomWindows::cleanupTestCase()
     std::printf("FIGURES window sessions: %s in %lld ms\n", qPrintable(m_figures.summary()), m_elapsedMs);
 }
 
-QTEST_MAIN(TestRandomWindows)
+ZORT_TEST_MAIN(TestRandomWindows)
 #include "tst_random_windows.moc"

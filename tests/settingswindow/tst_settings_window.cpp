@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "core/appearance_store.h"
 #include "settingswindow/settings_window.h"
 #include "list_rows.h"
@@ -262,5 +263,5 @@ void TestSettingsWindow::otkazKeepsTheStore()
     QCOMPARE(m_store.item(3), QStringLiteral("40"));
 }
 
-QTEST_MAIN(TestSettingsWindow)
+ZORT_TEST_MAIN(TestSettingsWindow)
 #include "tst_settings_window.moc"

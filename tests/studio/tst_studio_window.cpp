@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "visible_texts.h"
 #include "studio/import_dialog.h"
 #include "studio/pairs_view.h"
@@ -298,5 +299,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestStudioWindow)
+ZORT_TEST_MAIN(TestStudioWindow)
 #include "tst_studio_window.moc"

@@ -1,3 +1,4 @@
+#include "test_main.h"
 #include "studiocore/clipboard_table.h"
 #include "studiocore/pairs_model.h"
 #include "studiocore/quiz_check.h"
@@ -402,5 +403,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStudioCore)
+ZORT_TEST_GUILESS_MAIN(TestStudioCore)
 #include "tst_studio_core.moc"
