@@ -20,7 +20,7 @@ tests=OFF
 
 scripts/setup-debian.sh g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev nsis dpkg-dev \
     qt6-translations-l10n
-key=$(windows/deps.sh | tee /dev/stderr | tail -n 1)
+key=$(windows/deps.sh | tee >(cat >&2) | tail -n 1)
 export ZORT_MINGW_ROOTS="$key/qt:$key/deps"
 triple=x86_64-w64-mingw32
 

@@ -17,7 +17,9 @@ root=$PWD
 
 scripts/setup-debian.sh wine wine64 xvfb xauth imagemagick python3-fonttools xdotool tesseract-ocr \
     tesseract-ocr-bul
-installer=$(scripts/build-windows.sh --tests | tee /dev/stderr | tail -n 1)
+# The build's output shown on standard error as it goes (not through tee /dev/stderr, which empties
+# a log file that standard error writes to).
+installer=$(scripts/build-windows.sh --tests | tee >(cat >&2) | tail -n 1)
 echo "(built in $SECONDS s)"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win/CMakeCache.txt)
 
