@@ -1,4 +1,5 @@
 #include "test_main.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
